@@ -1,0 +1,13 @@
+#include "platform/prompter.h"
+
+namespace brisova {
+
+PromptAnswer ScriptedPrompter::Ask(const std::string& text, PromptButtons buttons) {
+    questions_.push_back(text);
+    if (answers_.empty()) return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    PromptAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+}  // namespace brisova
