@@ -1,0 +1,113 @@
+#include "frame/address_rules.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace brisova {
+
+namespace {
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+std::string_view DropLeadingBlanks(std::string_view text) {
+    auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+    return text.substr(static_cast<std::size_t>(first - text.begin()));
+}
+
+std::string_view HostPart(std::string_view lowered) {
+    if (lowered.starts_with("http://")) lowered.remove_prefix(7);
+    if (lowered.starts_with("www.")) lowered.remove_prefix(4);
+    return lowered.substr(0, lowered.find('/'));
+}
+}  // namespace
+
+std::string ExpandShortcut(std::string_view address, std::span<const ShortcutEntry> shortcuts) {
+    std::string lowered(address);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), Lower);
+    std::string_view host = HostPart(lowered);
+    for (const ShortcutEntry& entry : shortcuts) {
+        if (entry.key == host) return entry.address;
+    }
+    return std::string(address);
+}
+
+std::optional<std::string> CompleteTypedText(std::string_view fieldText, CompletionKeys keys) {
+    std::string_view typed = DropLeadingBlanks(fieldText);
+    if (typed.empty()) return std::nullopt;
+
+    std::string text;
+    if (keys.ctrl) text = "http://www." + std::string(typed) + ".com";
+    else if (keys.shift) text = "http://www." + std::string(typed) + ".net";
+    else text = typed;
+
+    std::size_t colon = text.find(':');
+    if (colon == std::string::npos) return "http://" + text;
+    // A drive path (c:\dir) keeps its backslashes; a scheme written with them is repaired.
+    if (colon > 1) std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
+std::optional<EnteredAddress> EnterAddress(std::string_view fieldText, CompletionKeys keys,
+                                           std::span<const ShortcutEntry> shortcuts) {
+    std::optional<std::string> completed = CompleteTypedText(fieldText, keys);
+    if (!completed) return std::nullopt;
+    std::string target = ExpandShortcut(*completed, shortcuts);
+    return EnteredAddress{std::move(*completed), std::move(target)};
+}
+
+int FindTypedItem(const std::vector<std::string>& items, std::string_view text) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (EqualsNoCase(items[i], text)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::optional<std::string> TypedListAddition(const std::vector<std::string>& items, std::string_view listText) {
+    if (listText.empty() || FindTypedItem(items, listText) >= 0) return std::nullopt;
+    std::string toggled(listText);
+    if (toggled.back() == '/') toggled.pop_back();
+    else toggled.push_back('/');
+    if (FindTypedItem(items, toggled) >= 0) return std::nullopt;
+    return std::string(listText);
+}
+
+std::string TypedUrlValueName(std::size_t number) {
+    return "url" + std::to_string(number);
+}
+
+std::vector<std::string> LoadTypedUrls(const TypedUrlReader& readValue) {
+    std::vector<std::string> items;
+    for (std::size_t n = 1;; ++n) {
+        std::optional<std::string> value = readValue(TypedUrlValueName(n));
+        if (!value) break;
+        if (!value->empty()) items.push_back(std::move(*value));
+    }
+    return items;
+}
+
+std::vector<NamedText> TypedUrlsToSave(const std::vector<std::string>& items) {
+    std::vector<NamedText> values;
+    std::size_t count = std::min(items.size(), kMaxSavedTypedUrls);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (items[i].empty()) continue;
+        values.push_back({TypedUrlValueName(values.size() + 1), items[i]});
+    }
+    return values;
+}
+
+bool AcceptsDroppedText(std::string_view text) {
+    std::string_view start = DropLeadingBlanks(text);
+    return !(start.size() >= 11 && EqualsNoCase(start.substr(0, 11), "javascript:"));
+}
+
+}  // namespace brisova
