@@ -39,7 +39,8 @@ bool UserActionMarkers::Justifies(Ticks now, Ticks frequency) const {
 }
 
 bool IsWebPageAddress(std::string_view address) {
-    return address.size() >= 8 && (StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://"));
+    return address.size() >= 8 &&
+           (StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://"));
 }
 
 NewWindowVerdict DecideNewWindow(std::string_view pageAddress, bool blocking, UserActionMarkers& markers,
