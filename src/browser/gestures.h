@@ -99,6 +99,7 @@ public:
     // First step of every navigation the view sees, top-level page or frame: true when it is the
     // link of a middle click, to be cancelled and opened in a new window instead. A middle click
     // counts for the next navigation only, and for 2 seconds; one that posts data stays in place.
+    // The 2 seconds run on the view's counter, so a change of the wall clock cannot stretch them.
     bool TakeMiddleClick(bool hasPostData);
 
     GestureState state() const { return state_; }

@@ -17,87 +17,66 @@ struct PopupTest : ::testing::Test {
         return DecideNewWindow(page, blocking, markers, clock);
     }
 };
+
+constexpr auto kAllow = NewWindowVerdict::Allow;
+constexpr auto kBlock = NewWindowVerdict::Block;
 }  // namespace
 
-TEST_F(PopupTest, LeftClickJustifiesOneSecondOnly) {
+TEST_F(PopupTest, LeftClickJustifiesOneSecondEnterOrRightClickFive) {
     markers.MarkLeftClick(clock.Now());
     clock.Advance(3s);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
-
+    EXPECT_EQ(Ask(), kBlock);
     markers.MarkLeftClick(clock.Now());
     clock.Advance(1s);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Allow);
+    EXPECT_EQ(Ask(), kAllow);
 
-    markers.MarkLeftClick(clock.Now());
-    clock.Advance(1s);
-    clock.AdvanceTicks(1);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
-}
-
-TEST_F(PopupTest, EnterOrRightClickJustifiesFiveSeconds) {
     markers.MarkKeyOrRightClick(clock.Now());
     clock.Advance(3s);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Allow);
-
+    EXPECT_EQ(Ask(), kAllow);
     markers.MarkKeyOrRightClick(clock.Now());
     clock.Advance(5s);
     clock.AdvanceTicks(1);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
+    EXPECT_EQ(Ask(), kBlock);
 }
 
 TEST_F(PopupTest, OneClickLetsOneWindowThrough) {
     markers.MarkLeftClick(clock.Now());
-    EXPECT_EQ(Ask(), NewWindowVerdict::Allow);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
+    EXPECT_EQ(Ask(), kAllow);
+    EXPECT_EQ(Ask(), kBlock);
 }
 
-TEST_F(PopupTest, EachMarkerReplacesTheOther) {
+TEST_F(PopupTest, ALeftClickReplacesAnEarlierEnter) {
     markers.MarkKeyOrRightClick(clock.Now());
     markers.MarkLeftClick(clock.Now());
-    EXPECT_FALSE(markers.keyOrRightClick());
     clock.Advance(3s);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
-
-    markers.MarkLeftClick(clock.Now());
-    markers.MarkKeyOrRightClick(clock.Now());
-    EXPECT_FALSE(markers.leftClick());
+    EXPECT_EQ(Ask(), kBlock);
 }
 
 TEST_F(PopupTest, NavigationInBetweenClearsTheClick) {
     markers.MarkLeftClick(clock.Now());
     markers.Clear();  // a frame started to navigate
-    clock.Advance(100ms);
-    EXPECT_EQ(Ask(), NewWindowVerdict::Block);
+    EXPECT_EQ(Ask(), kBlock);
 }
 
 TEST_F(PopupTest, NonWebPagesAndBlockingOffAreNeverBlocked) {
     for (const char* page : {"about:blank", "file:///c:/x.htm", "c:\\x.htm", "", "http://", "http:/x/y"}) {
-        EXPECT_EQ(Ask(page), NewWindowVerdict::Allow) << page;
+        EXPECT_EQ(Ask(page), kAllow) << page;
     }
-    EXPECT_EQ(Ask("HTTPS://secure.test/"), NewWindowVerdict::Block);
-    EXPECT_EQ(Ask(kWebPage, false), NewWindowVerdict::Allow);
-}
+    EXPECT_EQ(Ask("HTTPS://secure.test/"), kBlock);
+    EXPECT_EQ(Ask(kWebPage, false), kAllow);
 
-TEST_F(PopupTest, AllowingUsesUpTheMarkersEvenWhenNotScreened) {
-    markers.MarkLeftClick(clock.Now());
-    EXPECT_EQ(Ask("about:blank"), NewWindowVerdict::Allow);
-    EXPECT_FALSE(markers.leftClick());
-}
-
-TEST(PopupClock, ACounterWithoutFrequencyLetsEverythingThrough) {
     ManualTickClock noCounter(0);
-    UserActionMarkers markers;
-    EXPECT_EQ(DecideNewWindow(kWebPage, true, markers, noCounter), NewWindowVerdict::Allow);
+    EXPECT_EQ(DecideNewWindow(kWebPage, true, markers, noCounter), kAllow);
 }
 
-TEST(PopupClock, ReadingsBeforeTheMarkOrFarApartAreOutside) {
+TEST(ElapsedWithin, EarlierReadingsAndExtremeCountersAreSafe) {
     EXPECT_FALSE(ElapsedWithin(100, 99, 10, 5));
     EXPECT_TRUE(ElapsedWithin(-5, 0, 10, 1));
     EXPECT_FALSE(ElapsedWithin(INT64_MIN, INT64_MAX, 1, 5));
     EXPECT_TRUE(ElapsedWithin(INT64_MAX - 1, INT64_MAX, INT64_MAX, 1));
 }
 
-TEST(OpenSourceRules, NoActiveWindowOpensOneInFrontExceptHistoryPerSetting) {
+TEST(OpenSourceRules, WithoutAWindowANewOneComesForwardExceptFromHistory) {
     Settings s;
     s.activeNewWindow = 0;
     for (AddressSource src : {AddressSource::AddressBar, AddressSource::Favorites, AddressSource::Library,
@@ -107,7 +86,7 @@ TEST(OpenSourceRules, NoActiveWindowOpensOneInFrontExceptHistoryPerSetting) {
     EXPECT_EQ(PlaceOpenedAddress(AddressSource::History, false, s), (OpenPlacement{true, false}));
 }
 
-TEST(OpenSourceRules, EachSourceFollowsItsOwnFlag) {
+TEST(OpenSourceRules, EachSourceFollowsItsOwnFlagAndSearchAlwaysComesForward) {
     Settings s;
     s.activeNewWindow = 0;
     s.favNewWindow = 1;
@@ -118,8 +97,6 @@ TEST(OpenSourceRules, EachSourceFollowsItsOwnFlag) {
     s.activeNewWindow = 1;
     s.hisNewWindow = 1;
     s.infoNewWindow = 1;
-    s.addressNewWindow = 1;
-    for (AddressSource src : {AddressSource::AddressBar, AddressSource::History, AddressSource::Library}) {
-        EXPECT_EQ(PlaceOpenedAddress(src, true, s), (OpenPlacement{true, true}));
-    }
+    EXPECT_EQ(PlaceOpenedAddress(AddressSource::History, true, s), (OpenPlacement{true, true}));
+    EXPECT_EQ(PlaceOpenedAddress(AddressSource::Library, true, s), (OpenPlacement{true, true}));
 }
