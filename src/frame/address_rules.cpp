@@ -105,6 +105,15 @@ std::vector<NamedText> TypedUrlsToSave(const std::vector<std::string>& items) {
     return values;
 }
 
+bool ShowsGoButton(std::optional<std::string_view> value) {
+    return value != "no";
+}
+
+int AddressBoxWidth(int barWidth, bool showGo, int goButtonWidth) {
+    long long width = showGo ? static_cast<long long>(barWidth) - goButtonWidth - 2 : barWidth;
+    return width < 0 ? 0 : static_cast<int>(std::min<long long>(width, barWidth));
+}
+
 bool AcceptsDroppedText(std::string_view text) {
     std::string_view start = DropLeadingBlanks(text);
     return !(start.size() >= 11 && EqualsNoCase(start.substr(0, 11), "javascript:"));

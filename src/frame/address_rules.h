@@ -74,6 +74,14 @@ struct NamedText {
 // without the empty ones, numbered from url1 without gaps. Texts are written whole.
 std::vector<NamedText> TypedUrlsToSave(const std::vector<std::string>& items);
 
+// The "ShowGoButton" value of the system browser: only the exact text "no" hides the Go button;
+// a missing value shows it.
+bool ShowsGoButton(std::optional<std::string_view> value);
+
+// Width of the address box in a bar of the given width: the whole bar, or what the Go button and
+// a 2-pixel gap leave of it. Never negative.
+int AddressBoxWidth(int barWidth, bool showGo, int goButtonWidth);
+
 // Dropped text that starts with a script address is refused, whatever its case and leading
 // blanks.
 bool AcceptsDroppedText(std::string_view text);

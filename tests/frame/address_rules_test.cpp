@@ -106,6 +106,15 @@ TEST(TypedUrls, SaveWritesAtMostTwentyFourNumberedWithoutGaps) {
     EXPECT_TRUE(TypedUrlsToSave({}).empty());
 }
 
+TEST(AddressBar, GoButtonAndBoxWidth) {
+    EXPECT_FALSE(ShowsGoButton("no"));
+    EXPECT_TRUE(ShowsGoButton("No"));
+    EXPECT_TRUE(ShowsGoButton(std::nullopt));
+    EXPECT_EQ(AddressBoxWidth(500, true, 40), 458);
+    EXPECT_EQ(AddressBoxWidth(500, false, 40), 500);
+    EXPECT_EQ(AddressBoxWidth(30, true, 40), 0);
+}
+
 TEST(DroppedText, ScriptAddressesAreRefusedInAnyCase) {
     EXPECT_FALSE(AcceptsDroppedText("javascript:alert(1)"));
     EXPECT_FALSE(AcceptsDroppedText("  JavaScript:void(0)"));
