@@ -17,6 +17,8 @@ class IndexPageWriter {
 public:
     explicit IndexPageWriter(InfoLibraryStore& store) : store_(store) {}
 
+    InfoLibraryStore& store() const { return store_; }
+
     // Selects the page-row links that open the saved page in a new window.
     void SetOpenInNewWindow(bool on) { openInNewWindow_ = on; }
     bool openInNewWindow() const { return openInNewWindow_; }
