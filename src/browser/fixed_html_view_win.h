@@ -1,0 +1,82 @@
+// CFixedHtmlView: a view hosting a browser control as child 100. It converts the control's
+// events for the program's view, which overrides the On... operations.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "browser/browser_control_win.h"
+#include "framework/frame_wnd_win.h"
+
+class CFixedHtmlView : public CView, public BrowserEvents {
+public:
+    CFixedHtmlView() = default;
+    ~CFixedHtmlView() override;
+    DECLARE_MESSAGE_MAP()
+
+    // Creates the view window and its control; false (and no window) when the control fails.
+    bool Create(HWND parent, const RECT& rect, UINT id);
+
+    // Navigation operations: each clears the user-action markers and does nothing while closing.
+    void Navigate(const std::string& address);
+    void GoHome();
+    void GoBack(int steps = 1);
+    void GoForward(int steps = 1);
+    void Stop();
+    void Refresh();
+
+    BrowserControl* control() const { return control_.get(); }
+    HWND ControlWindow() const { return control_ ? control_->Window() : nullptr; }
+    bool canGoBack() const { return canGoBack_; }
+    bool canGoForward() const { return canGoForward_; }
+    bool closing() const { return closing_; }
+    void SetClosing() { closing_ = true; }
+
+    // Operations the program's view overrides.
+    virtual void OnNavigateComplete2(const std::string& address) {}
+    virtual void OnBeforeNavigate2(const std::string& address, long flags, const std::string* targetFrame,
+                                   const std::vector<BYTE>& postData, const std::string& headers, bool& cancel) {
+        cancel = false;
+    }
+    virtual void OnStatusTextChange(const std::string& text) {}
+    virtual void OnProgressChange(long progress, long maximum) {}
+    virtual void OnCommandStateChange(long command, bool enabled);
+    virtual void OnTitleChange(const std::string& text) {}
+    virtual void OnNewWindow2(IDispatch** newControl, bool& cancel) { cancel = false; }
+    virtual void OnDocumentComplete(const std::string& address) {}
+
+    // BrowserEvents: the conversion layer.
+    void BeforeNavigate2(const void* frame, const std::string& address, long flags, const std::string& targetFrame,
+                         const std::vector<BYTE>& postData, const std::string& headers, bool& cancel) override;
+    void DocumentComplete(const void* frame, const std::string& address) override;
+    void StatusTextChange(const std::string& text) override;
+    void ProgressChange(long progress, long maximum) override;
+    void CommandStateChange(long command, bool enabled) override;
+    void TitleChange(const std::string& text) override;
+    void NewWindow2(IDispatch** newControl, bool& cancel) override;
+    void WindowClosing(bool& cancel) override;
+
+    bool PreTranslateMessage(MSG* msg) override;
+
+protected:
+    void ClearUserActionMarkers();
+
+    // User-action markers read by the new-window policy.
+    bool leftClickMarker_ = false;
+    std::int64_t leftClickTime_ = 0;
+    bool keyOrRightClickMarker_ = false;
+    std::int64_t keyOrRightClickTime_ = 0;
+
+private:
+    int OnCreate(CREATESTRUCT* cs);
+    void OnSize(UINT type, int cx, int cy);
+    // The page closed its own window: the browser window closes too.
+    void ClosedByPage();
+
+    std::unique_ptr<BrowserControl> control_;
+    bool closing_ = false;
+    bool canGoBack_ = false;
+    bool canGoForward_ = false;
+    const void* topFrame_ = nullptr;
+    bool topFrameKnown_ = false;
+};

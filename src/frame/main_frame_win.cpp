@@ -1,0 +1,378 @@
+#include "frame/main_frame_win.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/startup_rules.h"
+#include "browser/child_frame_win.h"
+#include "frame/tab_rules.h"
+#include "framework/win_app_win.h"
+#include "resource.h"
+
+namespace {
+constexpr const char* kWindowProperty = "Brisova";
+constexpr const char* kShareName = "BRISOVASHARE";
+}  // namespace
+
+const MessageMap* CMainFrame::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        CreateHandler<&CMainFrame::OnCreate>(),
+        PlainHandler<WM_CLOSE, &CMainFrame::OnClose>(),
+        PlainHandler<WM_DESTROY, &CMainFrame::OnDestroy>(),
+        MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
+        MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
+        NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
+        NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
+        CommandHandler<&CMainFrame::OnFileNewBlank>(ID_FILE_NEW_BLANK),
+        CommandHandler<&CMainFrame::OnFileNewHome>(ID_FILE_NEW_HOME),
+        CommandHandler<&CMainFrame::OnFileNewCurrent>(ID_FILE_NEW_CURRENT),
+        CommandHandler<&CMainFrame::OnFileClose>(ID_FILE_CLOSE),
+        CommandHandler<&CMainFrame::OnNewButton>(ID_NEW_BUTTON),
+        CommandHandler<&CMainFrame::OnGoStartPage>(ID_GO_START_PAGE),
+        CommandHandler<&CMainFrame::OnGoBack>(ID_GO_BACK),
+        CommandHandler<&CMainFrame::OnGoForward>(ID_GO_FORWARD),
+        CommandHandler<&CMainFrame::OnViewStop>(ID_VIEW_STOP),
+        CommandHandler<&CMainFrame::OnViewRefresh>(ID_VIEW_REFRESH),
+        CommandHandler<&CMainFrame::OnViewStatusBar>(ID_VIEW_STATUS_BAR),
+        CommandHandler<&CMainFrame::OnViewTaskBar>(ID_VIEW_TASKBAR),
+        CommandHandler<&CMainFrame::OnAppExit>(ID_APP_EXIT),
+        UpdateRangeHandler<&CMainFrame::OnUpdateCommand>(0, 0xFFFF),
+    };
+    static const MessageMap map(&CMDIFrameWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory)
+    : profile_(profile), prompter_(prompter), programDirectory_(std::move(programDirectory)) {}
+
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(CREATESTRUCT* cs) {
+    ole_.emplace();
+    if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
+    if (!statusBar_.Create(m_hWnd, WS_VISIBLE, ID_BAR_STATUS)) return -1;
+    if (!CreateBottomBar()) return -1;
+
+    secureIcon_.reset(static_cast<HICON>(
+        ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    statusBar_.SetProgressWidth(80);
+    statusBar_.SetProgressRange(0, 100);
+    statusBar_.SetMessageText(LoadResString(IDS_READY));
+
+    settings_ = brisova::ReadSettings(profile_);
+    tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
+    // A bar stored as hidden starts hidden: its toggle runs once from the shown state.
+    if (!settings_.statusBar) {
+        settings_.statusBar = 1;
+        OnViewStatusBar();
+    }
+    if (!settings_.taskBar) {
+        settings_.taskBar = 1;
+        OnViewTaskBar();
+    }
+    return 0;
+}
+
+bool CMainFrame::CreateBottomBar() {
+    bottomRebar_ = ::CreateWindowExA(0, REBARCLASSNAMEA, "",
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS |
+                                         CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM,
+                                     0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(ID_BAR_REBAR),
+                                     ResourceInstance(), nullptr);
+    if (!bottomRebar_) return false;
+    auto font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (!tabBar_.Create(bottomRebar_, ID_BAR_TABS, font)) return false;
+    tabBar_.onLayoutChanged = [this] { FitTabBand(); };
+
+    REBARBANDINFOA band{};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE | RBBIM_STYLE;
+    band.fStyle = RBBS_NOGRIPPER;
+    band.hwndChild = tabBar_.m_hWnd;
+    band.cyMinChild = brisova::TabBandHeight(0, 1);
+    band.wID = ID_BAR_TABS;
+    band.cxIdeal = 220;
+    return ::SendMessageA(bottomRebar_, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+}
+
+void CMainFrame::SetTabBandHeight() const {
+    REBARBANDINFOA band{};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE;
+    band.cxMinChild = 0;
+    band.cyMinChild = brisova::TabBandHeight(tabBar_.FirstTabHeight(), tabBar_.RowCount());
+    band.wID = ID_BAR_TABS;
+    band.cxIdeal = 220;
+    ::SendMessageA(bottomRebar_, RB_SETBANDINFOA, 0, reinterpret_cast<LPARAM>(&band));
+}
+
+void CMainFrame::FitTabBand() {
+    SetTabBandHeight();
+    RecalcLayout();
+}
+
+void CMainFrame::RepositionBars(RECT& client) {
+    int width = client.right - client.left;
+    if (statusBar_.m_hWnd && statusBar_.IsWindowVisible()) {
+        // The status bar takes its own height and places itself along the bottom edge.
+        statusBar_.SendMessage(WM_SIZE, 0, 0);
+        client.bottom -= statusBar_.Height();
+    }
+    if (bottomRebar_ && ::IsWindowVisible(bottomRebar_)) {
+        RECT r{};
+        ::GetWindowRect(bottomRebar_, &r);
+        ::MoveWindow(bottomRebar_, client.left, client.bottom - (r.bottom - r.top), width, r.bottom - r.top, TRUE);
+        SetTabBandHeight();
+        int height = static_cast<int>(::SendMessageA(bottomRebar_, RB_GETBARHEIGHT, 0, 0));
+        ::MoveWindow(bottomRebar_, client.left, client.bottom - height, width, height, TRUE);
+        client.bottom -= height;
+    }
+}
+
+CChildFrame* CMainFrame::ActiveWindow() const {
+    return dynamic_cast<CChildFrame*>(MDIGetActive());
+}
+
+CBrisovaView* CMainFrame::ActiveBrowserView() const {
+    CChildFrame* window = ActiveWindow();
+    return window ? window->view() : nullptr;
+}
+
+// ---- what browser windows ask of the frame ----
+
+void CMainFrame::ShowAddress(const std::string& address) {
+    addressText_ = address;
+}
+
+void CMainFrame::SetMessageText(const std::string& text) {
+    if (statusBar_.m_hWnd) statusBar_.SetMessageText(text);
+}
+
+void CMainFrame::ShowProgress(int percent) {
+    if (statusBar_.m_hWnd) statusBar_.SetProgress(percent);
+}
+
+void CMainFrame::SetStatusIcon(bool secure) {
+    if (statusBar_.m_hWnd) statusBar_.SetSecureIcon(secure ? secureIcon_.get() : nullptr);
+}
+
+void CMainFrame::SetTabText(CChildFrame* window, const std::string* text) {
+    if (shuttingDown_ || !window) return;
+    std::string title = text ? *text : (window->view() ? window->view()->title() : std::string());
+    std::string address = window->view() ? window->view()->address() : std::string();
+    tabBar_.SetTabText(window, brisova::TabText(title, address));
+}
+
+void CMainFrame::SelectTabOf(CChildFrame* window) {
+    if (!shuttingDown_) tabBar_.SelectTabOf(window);
+}
+
+void CMainFrame::RemoveTabOf(CChildFrame* window) {
+    if (shuttingDown_) return;
+    tabBar_.RemoveTabOf(window);
+    if (window == ActiveWindow()) ShowAddress("");
+    SaveWindowRecord();
+}
+
+void CMainFrame::SaveWindowRecord() {
+    if (shuttingDown_) return;
+    std::vector<std::string> addresses;
+    int count = tabBar_.Count();
+    for (int i = 0; i < count; ++i) {
+        CChildFrame* window = tabBar_.WindowAt(i);
+        CBrisovaView* view = window ? window->view() : nullptr;
+        if (view && !view->closing() && !view->address().empty()) addresses.push_back(view->address());
+    }
+    profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, brisova::EncodeWindowRecord(addresses));
+}
+
+CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* address, bool activate) {
+    // The system activates every new MDI child; a window opened behind gives the focus back.
+    CChildFrame* previous = activate ? nullptr : ActiveWindow();
+    auto* window = new CChildFrame;
+    if (!window->Create(this, this, activate)) {
+        if (!window->m_hWnd) delete window;
+        return nullptr;
+    }
+    if (CBrisovaView* view = window->view()) {
+        view->SetOptions({settings_.enableAutoFilter != 0, settings_.activeNewWindow != 0,
+                          settings_.enableMouseMiddle != 0, settings_.enableMouseBack != 0});
+        view->SetOpenHomePage(openHomePage);
+        if (address) view->SetInitialAddress(*address);
+        view->OnInitialUpdate();
+    }
+    if (activate) {
+        if (CBrisovaView* view = window->view(); view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
+        tabBar_.SelectTabOf(window);
+    } else {
+        tabBar_.FindOrAddTab(window);
+        if (previous) previous->MDIActivate();
+        ::SetWindowPos(window->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    // Until its first title arrives the tab shows the address being opened.
+    SetTabText(window, nullptr);
+    return window;
+}
+
+void CMainFrame::OpenStartupPages() {
+    std::ifstream file(programDirectory_ + "data\\startup", std::ios::binary);
+    if (!file) return;
+    std::stringstream text;
+    text << file.rdbuf();
+    for (const std::string& page : brisova::StartupPages(text.str())) OpenWindow(false, &page, true);
+}
+
+// ---- messages ----
+
+void CMainFrame::OnClose() {
+    shuttingDown_ = true;
+    profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, {});
+    SetStatusIcon(false);
+    secureIcon_.reset();
+    brisova::WriteSettings(profile_, settings_);
+    ::RemovePropA(m_hWnd, kWindowProperty);
+    // Browser windows go with the frame, without their own close handling.
+    DestroyWindow();
+}
+
+void CMainFrame::OnDestroy() {
+    shuttingDown_ = true;
+    Default();
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
+        app->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+}
+
+LRESULT CMainFrame::OnActivate(WPARAM wParam, LPARAM) {
+    LRESULT result = Default();
+    if (LOWORD(wParam) != WA_INACTIVE) FocusActiveControl();
+    return result;
+}
+
+void CMainFrame::FocusActiveControl() const {
+    if (CBrisovaView* view = ActiveBrowserView(); view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
+}
+
+LRESULT CMainFrame::OnHandOff(WPARAM, LPARAM) {
+    ScopedHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              brisova::kHandOffBlockSize, kShareName));
+    if (!mapping) {
+        prompter_.Ask("Fail to create share memory!", brisova::PromptButtons::Ok);
+        return 0;
+    }
+    ScopedMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    if (!view) {
+        prompter_.Ask("MapViewOfFile Fail", brisova::PromptButtons::Ok);
+        return 0;
+    }
+    std::string address = brisova::ReadHandOffBlock(static_cast<const char*>(view.get()), brisova::kHandOffBlockSize);
+    view.reset();
+    mapping.reset();
+    OpenWindow(false, &address, true);
+    return 0;
+}
+
+void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {
+    *result = 0;
+    int selection = tabBar_.Selection();
+    if (selection < 0) return;
+    if (CChildFrame* window = tabBar_.WindowAt(selection)) {
+        window->ShowWindow(SW_SHOW);
+        window->MDIActivate();
+    }
+}
+
+void CMainFrame::OnTabRightClick(NMHDR*, LRESULT* result) {
+    *result = 0;
+}
+
+// ---- commands ----
+
+void CMainFrame::OnFileNewBlank() {
+    const std::string blank = "about:blank";
+    OpenWindow(false, &blank, true);
+}
+
+void CMainFrame::OnFileNewHome() {
+    OpenWindow(true, nullptr, true);
+}
+
+void CMainFrame::OnFileNewCurrent() {
+    CBrisovaView* view = ActiveBrowserView();
+    const std::string address = view ? view->address() : "about:blank";
+    OpenWindow(false, &address, true);
+}
+
+void CMainFrame::OnFileClose() {
+    CChildFrame* window = ActiveWindow();
+    if (!window || !window->view()) return;
+    window->view()->SetClosing();
+    window->PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::OnNewButton() {
+    if (auto command = brisova::NewButtonCommand(settings_.newButtonType)) SendMessage(WM_COMMAND, *command, 0);
+}
+
+void CMainFrame::OnGoStartPage() {
+    if (CBrisovaView* view = ActiveBrowserView()) view->GoHome();
+    else OpenWindow(true, nullptr, true);
+}
+
+void CMainFrame::OnGoBack() {
+    if (CBrisovaView* view = ActiveBrowserView()) view->GoBack();
+}
+
+void CMainFrame::OnGoForward() {
+    if (CBrisovaView* view = ActiveBrowserView()) view->GoForward();
+}
+
+void CMainFrame::OnViewStop() {
+    if (CBrisovaView* view = ActiveBrowserView()) view->Stop();
+}
+
+void CMainFrame::OnViewRefresh() {
+    if (CBrisovaView* view = ActiveBrowserView()) view->Refresh();
+}
+
+void CMainFrame::OnViewStatusBar() {
+    settings_.statusBar = !settings_.statusBar;
+    statusBar_.ShowWindow(settings_.statusBar ? SW_SHOW : SW_HIDE);
+    RecalcLayout();
+}
+
+void CMainFrame::OnViewTaskBar() {
+    settings_.taskBar = !settings_.taskBar;
+    ::SendMessageA(bottomRebar_, RB_SHOWBAND, 0, settings_.taskBar);
+    ::ShowWindow(bottomRebar_, settings_.taskBar ? SW_SHOW : SW_HIDE);
+    RecalcLayout();
+}
+
+void CMainFrame::OnAppExit() {
+    PostMessage(WM_CLOSE);
+}
+
+brisova::CommandContext CMainFrame::CommandContextNow() const {
+    brisova::CommandContext c;
+    CBrisovaView* view = ActiveBrowserView();
+    c.hasView = view != nullptr;
+    c.canGoBack = view && view->canGoBack();
+    c.canGoForward = view && view->canGoForward();
+    c.blockPopups = settings_.enableAutoFilter != 0;
+    c.toolBarShown = settings_.toolBar != 0;
+    c.addressBarShown = settings_.addressBar != 0;
+    c.taskBarShown = settings_.taskBar != 0;
+    c.statusBarShown = settings_.statusBar != 0;
+    c.textLabel = settings_.textLabel == 1;
+    c.fullScreen = settings_.fullScreen != 0;
+    return c;
+}
+
+void CMainFrame::OnUpdateCommand(CCmdUI* ui) {
+    brisova::CommandState state = brisova::QueryCommandState(ui->id(), CommandContextNow());
+    bool handled = OnCmdMsg(ui->id(), 0, nullptr, true);
+    ui->Enable(state.enabled && handled);
+    ui->SetCheck(state.checked ? 1 : 0);
+}

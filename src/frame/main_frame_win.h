@@ -1,0 +1,102 @@
+// CMainFrame: the program's single top-level window. An MDI frame whose documents are the
+// browser windows; it owns the bars, the settings mirror and the open-window operation.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "app/settings.h"
+#include "browser/browser_host_win.h"
+#include "controls/status_bar_win.h"
+#include "frame/command_state.h"
+#include "frame/tab_bar_win.h"
+#include "framework/frame_wnd_win.h"
+#include "framework/handles_win.h"
+#include "platform/profile.h"
+#include "platform/prompter.h"
+
+class CChildFrame;
+class CBrisovaView;
+
+// The program's own window messages.
+inline constexpr UINT WM_OPEN_HISTORY_ENTRY = WM_USER + 1;
+inline constexpr UINT WM_LIBRARY_REQUEST = WM_USER + 2;
+inline constexpr UINT WM_HAND_OFF = WM_USER + 3;
+
+class CMainFrame final : public CMDIFrameWnd, public BrowserWindowHost {
+public:
+    CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory);
+    ~CMainFrame() override;
+    DECLARE_MESSAGE_MAP()
+
+    const brisova::Settings& settings() const { return settings_; }
+    const std::string& programDirectory() const { return programDirectory_; }
+
+    // The active browser window and its view; null when none is open.
+    CChildFrame* ActiveWindow() const;
+    CBrisovaView* ActiveBrowserView() const;
+    CTabBar& tabBar() { return tabBar_; }
+    CStatusBarWithProgress& statusBar() { return statusBar_; }
+    // The text the address field shows.
+    const std::string& addressText() const { return addressText_; }
+
+    // BrowserWindowHost
+    void ShowAddress(const std::string& address) override;
+    void SetMessageText(const std::string& text) override;
+    void ShowProgress(int percent) override;
+    void SetStatusIcon(bool secure) override;
+    void SetTabText(CChildFrame* window, const std::string* text) override;
+    void SelectTabOf(CChildFrame* window) override;
+    void RemoveTabOf(CChildFrame* window) override;
+    void SaveWindowRecord() override;
+    CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
+
+    // Opens one window for each line of data\startup, in file order.
+    void OpenStartupPages();
+    void FitTabBand();
+
+protected:
+    void RepositionBars(RECT& client) override;
+
+private:
+    int OnCreate(CREATESTRUCT* cs);
+    void OnClose();
+    void OnDestroy();
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
+    void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
+    void OnTabRightClick(NMHDR* header, LRESULT* result);
+
+    void OnFileNewBlank();
+    void OnFileNewHome();
+    void OnFileNewCurrent();
+    void OnFileClose();
+    void OnNewButton();
+    void OnGoStartPage();
+    void OnGoBack();
+    void OnGoForward();
+    void OnViewStop();
+    void OnViewRefresh();
+    void OnAppExit();
+    void OnUpdateCommand(CCmdUI* ui);
+
+    bool CreateBottomBar();
+    void SetTabBandHeight() const;
+    void OnViewStatusBar();
+    void OnViewTaskBar();
+    brisova::CommandContext CommandContextNow() const;
+    void FocusActiveControl() const;
+
+    brisova::Profile& profile_;
+    brisova::Prompter& prompter_;
+    std::string programDirectory_;
+    brisova::Settings settings_;
+    std::optional<OleScope> ole_;
+    CStatusBarWithProgress statusBar_{100};
+    HWND bottomRebar_ = nullptr;
+    // Set once the frame closes: windows going away then change no tabs and no record.
+    bool shuttingDown_ = false;
+    CTabBar tabBar_;
+    ScopedIcon secureIcon_;
+    std::string addressText_;
+};

@@ -1,0 +1,170 @@
+#include "framework/frame_wnd_win.h"
+
+#include "framework/win_app_win.h"
+#include "resource.h"
+
+// ---- CFrameWnd ----
+
+const MessageMap* CFrameWnd::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        MessageHandler<WM_MENUSELECT, &CFrameWnd::OnMenuSelect>(),
+        MessageHandler<WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopup>(),
+        MessageHandler<WM_EXITMENULOOP, &CFrameWnd::OnExitMenuLoop>(),
+    };
+    static const MessageMap map(&CWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+bool CFrameWnd::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
+    if (CView* view = GetActiveView(); view && view->OnCmdMsg(id, code, cmdUI, probe)) return true;
+    if (CWnd::OnCmdMsg(id, code, cmdUI, probe)) return true;
+    CWinApp* app = AfxGetApp();
+    return RoutesToApplication() && app && app->OnCmdMsg(id, code, cmdUI, probe);
+}
+
+LRESULT CFrameWnd::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    UINT id = LOWORD(wParam);
+    UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && lParam == 0) SetMessageText(LoadResString(IDS_READY));
+    else if (!(flags & (MF_POPUP | MF_SEPARATOR))) SetMessageText(CommandPrompt(id));
+    else SetMessageText("");
+    return 0;
+}
+
+LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
+    if (!HIWORD(lParam)) UpdateMenuItems(reinterpret_cast<HMENU>(wParam), this);
+    return 0;
+}
+
+LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {
+    SetMessageText(LoadResString(IDS_READY));
+    return 0;
+}
+
+// ---- CMDIFrameWnd ----
+
+const MessageMap* CMDIFrameWnd::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        CreateHandler<&CMDIFrameWnd::OnCreate>(),
+        SizeHandler<&CMDIFrameWnd::OnSize>(),
+    };
+    static const MessageMap map(&CFrameWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, const char* title) {
+    HICON icon = ::LoadIconA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
+    const char* cls = RegisterFrameworkClass("BrisovaFrame", CS_DBLCLKS, icon, ::LoadCursor(nullptr, IDC_ARROW),
+                                             reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
+    HMENU menu = ::LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
+    accelerators_ = ::LoadAcceleratorsA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
+    bool ok = CreateEx(0, cls, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, 0);
+    if (!ok) {
+        if (menu) ::DestroyMenu(menu);
+        return false;
+    }
+    if (menu) ::SetMenu(m_hWnd, menu);
+    return true;
+}
+
+int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
+    CLIENTCREATESTRUCT ccs{};
+    ccs.hWindowMenu = nullptr;
+    ccs.idFirstChild = ID_MDI_FIRST_CHILD;
+    m_hWndMDIClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                                            WS_VSCROLL | WS_HSCROLL,
+                                        0, 0, 0, 0, m_hWnd, nullptr, ResourceInstance(), &ccs);
+    return m_hWndMDIClient ? 0 : -1;
+}
+
+void CMDIFrameWnd::OnSize(UINT type, int, int) {
+    if (type != SIZE_MINIMIZED) RecalcLayout();
+}
+
+void CMDIFrameWnd::RecalcLayout() {
+    if (!m_hWnd) return;
+    RECT client = GetClientRect();
+    RepositionBars(client);
+    if (m_hWndMDIClient)
+        ::MoveWindow(m_hWndMDIClient, client.left, client.top, client.right - client.left,
+                     client.bottom - client.top, TRUE);
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
+    if (!m_hWndMDIClient) return nullptr;
+    HWND active = reinterpret_cast<HWND>(::SendMessageA(m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(active));
+}
+
+CView* CMDIFrameWnd::GetActiveView() const {
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetActiveView() : nullptr;
+}
+
+bool CMDIFrameWnd::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
+    if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, cmdUI, probe)) return true;
+    if (CWnd::OnCmdMsg(id, code, cmdUI, probe)) return true;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(id, code, cmdUI, probe);
+}
+
+bool CMDIFrameWnd::PreTranslateMessage(MSG* msg) {
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return false;
+    if (m_hWndMDIClient && ::TranslateMDISysAccel(m_hWndMDIClient, msg)) return true;
+    return accelerators_ && ::TranslateAcceleratorA(m_hWnd, accelerators_, msg);
+}
+
+LRESULT CMDIFrameWnd::DefWindowProcChain(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefFrameProcA(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
+}
+
+// ---- CMDIChildWnd ----
+
+const MessageMap* CMDIChildWnd::ThisMessageMap() {
+    static const MessageMap map(&CFrameWnd::ThisMessageMap);
+    return &map;
+}
+
+bool CMDIChildWnd::Create(const char* className, const char* title, DWORD style, CMDIFrameWnd* frame) {
+    frame_ = frame;
+    MDICREATESTRUCTA mcs{};
+    mcs.szClass = className;
+    mcs.szTitle = title;
+    mcs.hOwner = ResourceInstance();
+    mcs.x = mcs.y = mcs.cx = mcs.cy = CW_USEDEFAULT;
+    mcs.style = style;
+    HWND hwnd;
+    {
+        // The MDI client creates the window on this thread; the framework binds it on its first message.
+        CreationScope scope(this);
+        hwnd = reinterpret_cast<HWND>(::SendMessageA(frame->m_hWndMDIClient, WM_MDICREATE, 0,
+                                                     reinterpret_cast<LPARAM>(&mcs)));
+    }
+    created_ = hwnd != nullptr;
+    return created_;
+}
+
+void CMDIChildWnd::MDIActivate() const {
+    ::SendMessageA(frame_->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+LRESULT CMDIChildWnd::DefWindowProcChain(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefMDIChildProcA(m_hWnd, message, wParam, lParam);
+}
+
+void CMDIChildWnd::PostNcDestroy() {
+    // A child frame that was created belongs to its window and ends with it.
+    if (created_) delete this;
+}
+
+// ---- CView ----
+
+const MessageMap* CView::ThisMessageMap() {
+    static const MessageMap map(&CWnd::ThisMessageMap);
+    return &map;
+}
+
+CFrameWnd* CView::GetParentFrame() const {
+    return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(GetParent()));
+}

@@ -1,0 +1,84 @@
+// Frame windows: the top-level MDI frame, MDI child frames and the views they hold.
+#pragma once
+
+#include "framework/wnd_win.h"
+
+class CView;
+class CWinApp;
+
+class CFrameWnd : public CWnd {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    // The view commands go to first; none by default.
+    virtual CView* GetActiveView() const { return nullptr; }
+    // Routes a command or a state request: the active view, this frame, then the application.
+    bool OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) override;
+    // Pane 0 of the frame's status bar, where menu prompts and "Ready" appear.
+    virtual void SetMessageText(const std::string& text) {}
+    virtual void RecalcLayout() {}
+
+protected:
+    // Whether the application object ends the command route (only the top-level frame).
+    virtual bool RoutesToApplication() const { return true; }
+
+    void OnMenuSelectMessage(UINT id, UINT flags, HMENU menu);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+};
+
+class CMDIChildWnd;
+
+class CMDIFrameWnd : public CFrameWnd {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    // Creates the frame window with menu and accelerators of resource `resourceId`.
+    bool LoadFrame(UINT resourceId, DWORD style, const char* title);
+
+    HWND m_hWndMDIClient = nullptr;
+    CMDIChildWnd* MDIGetActive() const;
+    CView* GetActiveView() const override;
+    bool OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) override;
+    bool PreTranslateMessage(MSG* msg) override;
+    LRESULT DefWindowProcChain(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void RecalcLayout() override;
+
+protected:
+    // Places the frame's bars inside `client` and shrinks it to what is left for the MDI client.
+    virtual void RepositionBars(RECT& client) {}
+    int OnCreate(CREATESTRUCT* cs);
+    void OnSize(UINT type, int cx, int cy);
+
+private:
+    HACCEL accelerators_ = nullptr;
+};
+
+class CMDIChildWnd : public CFrameWnd {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    // Creates the window as an MDI child of `frame`; visible only when `style` says so.
+    bool Create(const char* className, const char* title, DWORD style, CMDIFrameWnd* frame);
+    CMDIFrameWnd* GetMDIFrame() const { return frame_; }
+    void MDIActivate() const;
+
+    LRESULT DefWindowProcChain(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+protected:
+    bool RoutesToApplication() const override { return false; }
+
+private:
+    CMDIFrameWnd* frame_ = nullptr;
+    bool created_ = false;
+};
+
+class CView : public CWnd {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    virtual void OnInitialUpdate() {}
+    CFrameWnd* GetParentFrame() const;
+};

@@ -1,0 +1,23 @@
+// Conversions between the program's 8-bit text and the wide strings of COM.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+
+std::string NarrowFromWide(const wchar_t* text, int length = -1);
+std::wstring WideFromNarrow(const std::string& text);
+
+// A BSTR owned for the life of the object.
+class ScopedBstr {
+public:
+    explicit ScopedBstr(const std::string& text);
+    ScopedBstr(const ScopedBstr&) = delete;
+    ScopedBstr& operator=(const ScopedBstr&) = delete;
+    ~ScopedBstr() { ::SysFreeString(bstr_); }
+    BSTR get() const { return bstr_; }
+
+private:
+    BSTR bstr_;
+};

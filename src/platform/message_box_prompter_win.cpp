@@ -1,0 +1,15 @@
+#include "platform/message_box_prompter_win.h"
+
+#include "framework/win_app_win.h"
+
+brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, brisova::PromptButtons buttons) {
+    CWinApp* app = AfxGetApp();
+    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+    UINT type = buttons == brisova::PromptButtons::YesNo ? MB_YESNO | MB_ICONQUESTION : MB_OK;
+    switch (::MessageBoxA(owner, text.c_str(), "Brisova", type)) {
+    case IDYES: return brisova::PromptAnswer::Yes;
+    case IDNO: return brisova::PromptAnswer::No;
+    case IDOK: return brisova::PromptAnswer::Ok;
+    default: return brisova::PromptAnswer::Cancel;
+    }
+}

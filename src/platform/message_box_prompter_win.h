@@ -1,0 +1,11 @@
+// Questions asked with the system's message box, owned by the program's main window.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/prompter.h"
+
+class MessageBoxPrompter final : public brisova::Prompter {
+public:
+    brisova::PromptAnswer Ask(const std::string& text, brisova::PromptButtons buttons) override;
+};

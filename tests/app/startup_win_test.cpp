@@ -1,0 +1,84 @@
+#include "support/app_fixture_win.h"
+
+#include "app/startup_rules.h"
+#include "resource.h"
+
+using Strings = std::vector<std::string>;
+
+TEST_F(AppFixture, DefaultStartOpensTheHomePageInOneWindow) {
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(BrowserOf(Windows()[0])->calls, Strings{"home"});
+    EXPECT_EQ(ActiveWindow(), Windows()[0]);
+    EXPECT_TRUE(prompter_.questions().empty());
+}
+
+TEST_F(AppFixture, NoHomePageAndNoStartupPagesOpensNothing) {
+    WriteSetting("EnableHomePage", "0");
+    WriteSetting("EnableStartup", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Windows().empty());
+    EXPECT_FALSE(CommandEnabled(ID_FILE_NEW_CURRENT));
+    EXPECT_FALSE(CommandEnabled(ID_FILE_CLOSE));
+    EXPECT_TRUE(CommandEnabled(ID_FILE_NEW_BLANK));
+}
+
+TEST_F(AppFixture, StartupPagesOpenInFileOrderAfterTheHomePage) {
+    WriteSetting("EnableStartup", "1");
+    WriteProgramFile("data\\startup", "http://a.example/\r\nhttp://b.example/\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Addresses(), (Strings{"http://home.example/", "http://a.example/", "http://b.example/"}));
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+}
+
+TEST_F(AppFixture, InterruptedRunIsRestoredWhenTheUserAgrees) {
+    WriteSetting("EnableHomePage", "0");
+    brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(record));
+    prompter_.Queue(brisova::PromptAnswer::Yes);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(prompter_.questions(), Strings{"Do you continue from last time?"});
+    EXPECT_EQ(Addresses(), (Strings{"http://a.example/", "http://b.example/"}));
+    EXPECT_EQ(ActiveWindow(), Windows()[0]);
+}
+
+TEST_F(AppFixture, DecliningTheRestoreFallsBackToTheHomePage) {
+    brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(record));
+    prompter_.Queue(brisova::PromptAnswer::No);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Addresses(), Strings{"http://home.example/"});
+}
+
+TEST_F(AppFixture, ShortRecordIsNotOffered) {
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(brisova::EncodeWindowRecord({"a", "b"})));
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(prompter_.questions().empty());
+}
+
+TEST_F(AppFixture, StartAddressWinsOverRecordAndStartupPages) {
+    WriteSetting("EnableStartup", "1");
+    WriteProgramFile("data\\startup", "http://a.example/\n");
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(brisova::EncodeWindowRecord({"http://r.example/"})));
+    ASSERT_TRUE(Start({"http://given.example/"}));
+    EXPECT_TRUE(prompter_.questions().empty());
+    EXPECT_EQ(Addresses(), Strings{"http://given.example/"});
+}
+
+TEST_F(AppFixture, ShortcutFileGivesItsAddress) {
+    WriteProgramFile("Site.URL", "[InternetShortcut]\r\nURL=http://shortcut.example/\r\n");
+    ASSERT_TRUE(Start({directory_ + "Site.URL"}));
+    EXPECT_EQ(Addresses(), Strings{"http://shortcut.example/"});
+}
+
+TEST_F(AppFixture, OrderlyExitEmptiesTheRecordAndWritesEverySetting) {
+    WriteSetting("ToolBar", "0");
+    ASSERT_TRUE(Start({"http://a.example/"}));
+    EXPECT_NE(ReadSetting("lastvisit"), "");
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("lastvisit"), "");
+    for (const brisova::SettingKey& key : brisova::kSavedSettings)
+        EXPECT_NE(ReadSetting(std::string(key.name)), "<absent>") << key.name;
+    EXPECT_EQ(ReadSetting("ToolBar"), "0");
+    EXPECT_EQ(ReadSetting("NewButtonType"), "0");
+}

@@ -1,0 +1,140 @@
+#include "support/app_fixture_win.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "framework/cmd_target_win.h"
+
+namespace {
+std::string NewTemporaryDirectory() {
+    char base[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    std::string dir = std::string(base) + "brisova-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                      std::to_string(++counter) + "\\";
+    ::CreateDirectoryA(dir.c_str(), nullptr);
+    ::CreateDirectoryA((dir + "data").c_str(), nullptr);
+    return dir;
+}
+
+void RemoveTree(const std::string& dir) {
+    std::string from = dir.substr(0, dir.size() - 1);
+    from.push_back('\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    ::SHFileOperationA(&op);
+}
+
+// Records the state a command gets, as a menu item would.
+class RecordingCmdUI final : public CCmdUI {
+public:
+    using CCmdUI::CCmdUI;
+    void Enable(bool on) override {
+        enableChanged_ = true;
+        enabled = on;
+    }
+    void SetCheck(int state) override { checked = state != 0; }
+    void SetRadio(bool on) override { checked = on; }
+    void SetText(const std::string&) override {}
+    bool enabled = true;
+    bool checked = false;
+};
+}  // namespace
+
+AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
+    ScriptedBrowser::Reset();
+    ScriptedBrowser::autoNavigate = true;
+}
+
+AppFixture::~AppFixture() {
+    if (app_ && app_->mainFrame() && app_->mainFrame()->m_hWnd) app_->mainFrame()->DestroyWindow();
+    app_.reset();
+    // Nothing of this test may reach the next one: not even the frame's quit message.
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
+    }
+    RemoveTree(directory_);
+}
+
+void AppFixture::WriteProgramFile(const std::string& relative, const std::string& text) const {
+    std::ofstream(directory_ + relative, std::ios::binary) << text;
+}
+
+std::string AppFixture::ReadProgramFile(const std::string& relative) const {
+    std::ifstream file(directory_ + relative, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void AppFixture::WriteSetting(const std::string& key, const std::string& value) const {
+    ::WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), (directory_ + "Brisova.ini").c_str());
+}
+
+std::string AppFixture::ReadSetting(const std::string& key, const std::string& section) const {
+    char buffer[8192] = {};
+    ::GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", buffer, sizeof buffer,
+                               (directory_ + "Brisova.ini").c_str());
+    return buffer;
+}
+
+bool AppFixture::Start(const std::vector<std::string>& arguments) {
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory()});
+    bool started = app_->Start(arguments);
+    PumpPending();
+    return started;
+}
+
+bool AppFixture::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    return app_->PumpUntil(done, timeout);
+}
+
+void AppFixture::PumpPending() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) break;
+        app_->PumpMessage(msg);
+    }
+}
+
+void AppFixture::Command(UINT id) {
+    frame().SendMessage(WM_COMMAND, id, 0);
+    PumpPending();
+}
+
+bool AppFixture::CommandEnabled(UINT id) {
+    RecordingCmdUI ui(id);
+    ui.DoUpdate(&frame(), true);
+    return ui.enabled;
+}
+
+std::vector<CChildFrame*> AppFixture::Windows() const {
+    std::vector<CChildFrame*> windows;
+    CTabBar& tabs = frame().tabBar();
+    for (int i = 0; i < tabs.Count(); ++i) windows.push_back(tabs.WindowAt(i));
+    return windows;
+}
+
+std::vector<std::string> AppFixture::TabTexts() const {
+    std::vector<std::string> texts;
+    CTabBar& tabs = frame().tabBar();
+    for (int i = 0; i < tabs.Count(); ++i) texts.push_back(tabs.TextAt(i));
+    return texts;
+}
+
+std::vector<std::string> AppFixture::Addresses() const {
+    std::vector<std::string> addresses;
+    for (CChildFrame* window : Windows())
+        addresses.push_back(window && window->view() ? window->view()->address() : "<no view>");
+    return addresses;
+}
+
+ScriptedBrowser* AppFixture::BrowserOf(CChildFrame* window) {
+    return window && window->view() ? dynamic_cast<ScriptedBrowser*>(window->view()->control()) : nullptr;
+}

@@ -1,0 +1,51 @@
+// Runs the program in the test's own process: a fresh program directory under %TEMP%, the
+// real Brisova.ini there, scripted questions and scripted browser controls.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/brisova_app_win.h"
+#include "browser/child_frame_win.h"
+#include "frame/main_frame_win.h"
+#include "platform/prompter.h"
+#include "support/scripted_browser_win.h"
+
+class AppFixture : public ::testing::Test {
+protected:
+    AppFixture();
+    ~AppFixture() override;
+
+    // Writes a file below the program directory (e.g. "Brisova.ini", "data\\startup").
+    void WriteProgramFile(const std::string& relative, const std::string& text) const;
+    std::string ReadProgramFile(const std::string& relative) const;
+    void WriteSetting(const std::string& key, const std::string& value) const;
+    std::string ReadSetting(const std::string& key, const std::string& section = "Settings") const;
+
+    // Starts the program with these arguments; false when it ended at once.
+    bool Start(const std::vector<std::string>& arguments = {});
+    // Runs the message loop until `done` or a 5 second deadline.
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    void PumpPending();
+    // Sends a command to the frame as a menu choice would.
+    void Command(UINT id);
+    // The enable state the frame gives a command, as a menu would show it.
+    bool CommandEnabled(UINT id);
+
+    CMainFrame& frame() const { return *app_->mainFrame(); }
+    // Open windows in tab order, and what their tabs say.
+    std::vector<CChildFrame*> Windows() const;
+    std::vector<std::string> TabTexts() const;
+    std::vector<std::string> Addresses() const;
+    CChildFrame* ActiveWindow() const { return frame().ActiveWindow(); }
+    static ScriptedBrowser* BrowserOf(CChildFrame* window);
+
+    std::string directory_;
+    brisova::ScriptedPrompter prompter_;
+    std::unique_ptr<CBrisovaApp> app_;
+};

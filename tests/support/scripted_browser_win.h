@@ -1,0 +1,53 @@
+// A browser control for tests: records what the view asks of it and raises the control's
+// events through the same entry points as the real one.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "browser/browser_control_win.h"
+#include "framework/wnd_win.h"
+
+class ScriptedBrowser final : public CWnd, public BrowserControl {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    // When set, Navigate and GoHome raise BeforeNavigate2 and DocumentComplete at once, as a
+    // page that loads instantly would.
+    static inline bool autoNavigate = true;
+    static inline std::string homePage = "http://home.example/";
+    // Every control created since the last Reset, in creation order.
+    static std::vector<ScriptedBrowser*>& Created();
+    static void Reset() { Created().clear(); }
+    ~ScriptedBrowser() override;
+
+    bool Create(HWND parent, const RECT& rect, UINT id, BrowserEvents* events) override;
+    HWND Window() const override { return m_hWnd; }
+    void Navigate(const std::string& address) override;
+    void GoHome() override;
+    void GoBack(int steps) override { calls.push_back("back " + std::to_string(steps)); }
+    void GoForward(int steps) override { calls.push_back("forward " + std::to_string(steps)); }
+    void Stop() override { calls.push_back("stop"); }
+    void Refresh() override { calls.push_back("refresh"); }
+    IDispatch* Application() override { return nullptr; }
+    IDispatch* Document() override { return nullptr; }
+    bool TranslateAccelerator(MSG*) override { return false; }
+
+    // Events as the control raises them; the page itself is frame TopFrame().
+    void RaiseNavigation(const std::string& address, const void* frame);
+    bool RaiseBeforeNavigate(const std::string& address, const void* frame);
+    void RaiseDocumentComplete(const std::string& address, const void* frame);
+    void RaiseTitle(const std::string& title) { events_->TitleChange(title); }
+    void RaiseStatus(const std::string& text) { events_->StatusTextChange(text); }
+    void RaiseProgress(long progress, long maximum) { events_->ProgressChange(progress, maximum); }
+    void RaiseCommandState(long command, bool enabled) { events_->CommandStateChange(command, enabled); }
+    static const void* TopFrame();
+    static const void* ChildFrame();
+
+    std::vector<std::string> calls;
+
+private:
+    BrowserEvents* events_ = nullptr;
+};
+
+BrowserControlFactory ScriptedBrowserFactory();
