@@ -96,7 +96,6 @@ TreeFileContent ParseTreeFile(std::string_view bytes) {
     TreeFileContent content;
     ByteReader in(bytes);
     if (!in.Int32(content.nextId)) return content;
-    content.hasNextId = true;
 
     std::vector<OpenLevel> levels{{nullptr, &content.topLevel}};
     // Levels below the deepest kept one are read over: their depth and whether the last node

@@ -14,7 +14,6 @@ inline constexpr std::uint8_t kTagChildren = 1;
 inline constexpr std::uint8_t kTagEnd = 2;
 
 struct TreeFileContent {
-    bool hasNextId = false;
     std::int32_t nextId = 0;
     NodeList topLevel;
     // False when the bytes were damaged or cut short; what was sound before that is kept.

@@ -63,13 +63,6 @@ TEST(HtmlFragments, PageRowIsExactAndEscapesWhatComesFromOutside) {
     EXPECT_NE(newWindow.find("<a href=\"file://C:\\Lib\\3\\f\" target=_blank>n</a>"), std::string::npos);
 }
 
-TEST(HtmlFragments, LeftRowAndBreadcrumbPieces) {
-    std::string rows = "x";
-    AppendLeftRow(rows, 4, "<Y>");
-    EXPECT_EQ(rows, "x\r\n<tr>\r\n<td width=1></td>\r\n<td><a href=\"http://$I4.html\">&lt;Y&gt;</a></td></tr>\r\n");
-    EXPECT_EQ(AncestorLink(2, "a&b", "rest"), "<a href=\"http://$I2.html\">a&amp;b</a> &gt; \r\nrest");
-}
-
 TEST(PageTemplateFilling, EveryOccurrenceIsReplacedButNeverInsideFilledText) {
     PageTemplate t = PageTemplate::Prepare("***SEARCHNO***|***BODY***|***SEARCHNO***|**|***X***|***PAGENO***",
                                            "***BODY***", "", 7);
@@ -134,13 +127,6 @@ TEST_F(IndexPages, NothingIsWrittenWithoutTheFolderOrTheTemplate) {
     EXPECT_FALSE(writer.ShowFolder(0));
     EXPECT_FALSE(HasPage(0));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "webtmp"));
-}
-
-TEST_F(IndexPages, NewWindowFlagSelectsTheRowVariant) {
-    AddPages(store.root(), 1);
-    writer.SetOpenInNewWindow(true);
-    ASSERT_TRUE(writer.ShowFolder(0));
-    EXPECT_NE(Body(0).find("\\p.htm\" target=_blank>"), std::string::npos);
 }
 
 TEST_F(IndexPages, SearchWritesResultsWithTheTemplateOfTheFolderShownLast) {

@@ -60,11 +60,6 @@ TEST_F(LibraryStore, FirstUseStartsWithTheRootFolderAndWritesOnFirstChange) {
     EXPECT_FALSE(dir.Exists("MyInfoLib.tmp"));
 }
 
-TEST_F(LibraryStore, UnchangedLibraryWritesNothing) {
-    Open().reset();
-    EXPECT_FALSE(dir.Exists("MyInfoLib"));
-}
-
 TEST_F(LibraryStore, PageGoesFirstFolderGoesLast) {
     auto store = Open();
     InfoNode* root = store->root();
@@ -112,18 +107,6 @@ TEST_F(LibraryStore, DeletingAFolderRemovesThePageDirectoriesBelowIt) {
 
     EXPECT_FALSE(store->DeleteFolder(store->root()));
     EXPECT_NE(store->root(), nullptr);
-}
-
-TEST_F(LibraryStore, DeletePageRefusesFoldersAndUnknownIds) {
-    auto store = Open();
-    InfoNode* page = SavePage(*store, store->root(), "p");
-    std::int32_t id = page->id;
-    EXPECT_FALSE(store->DeletePage(0));
-    EXPECT_FALSE(store->DeletePage(999));
-    EXPECT_NE(store->root(), nullptr);
-    EXPECT_TRUE(store->DeletePage(id));
-    EXPECT_FALSE(dir.Exists(std::to_string(id)));
-    EXPECT_TRUE(store->root()->children.empty());
 }
 
 TEST_F(LibraryStore, SaveWithoutAFileRemovesTheDirectoryAndAddsNothing) {

@@ -31,11 +31,3 @@ TEST(InstalledFiles, TemplateHoldsTheMarkersAndASearchFormForTheShownFolder) {
     EXPECT_NE(node, std::string::npos);
 }
 
-TEST(InstalledFiles, DeleteImageIsASixteenPixelBitmap) {
-    std::string bmp = Installed("delete.bmp");
-    ASSERT_EQ(bmp.size(), 54u + 16 * 16 * 3);
-    EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(static_cast<unsigned char>(bmp[18]), 16);
-    EXPECT_EQ(static_cast<unsigned char>(bmp[22]), 16);
-    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
-}

@@ -9,18 +9,14 @@
 using namespace brisova;
 using namespace brisova::testing;
 
-TEST(PseudoAddress, ShowFolderLinkPostsTheFolderId) {
+TEST(PseudoAddress, ShowFolderLinkPostsTheFolderIdAndThePrefixIsCaseSensitive) {
     PseudoAddressCheck c = CheckPseudoAddress("http://$I5.html");
     EXPECT_TRUE(c.handled);
     EXPECT_EQ(c.request, LibraryRequestType::ShowFolder);
     EXPECT_EQ(c.folderId, 5);
     EXPECT_FALSE(c.askFirst);
-}
-
-TEST(PseudoAddress, PrefixIsCaseSensitive) {
     EXPECT_FALSE(CheckPseudoAddress("HTTP://$I5.html").handled);
     EXPECT_FALSE(CheckPseudoAddress("http://$i5.html").handled);
-    EXPECT_FALSE(CheckPseudoAddress("http://www.example.com/").handled);
 }
 
 TEST(PseudoAddress, NumbersAreStrict) {

@@ -71,14 +71,6 @@ TEST(TreeFile, WritesTheTagSequenceDepthFirstAndReadsItBack) {
     ExpectWellFormed(back.topLevel, nullptr, 0);
 }
 
-TEST(TreeFile, EmptyOrShortFileHasNoNextId) {
-    EXPECT_FALSE(ParseTreeFile("").hasNextId);
-    EXPECT_FALSE(ParseTreeFile("\1\2\3").hasNextId);
-    TreeFileContent onlyId = ParseTreeFile(Le32(9));
-    EXPECT_TRUE(onlyId.hasNextId);
-    EXPECT_TRUE(onlyId.topLevel.empty());
-}
-
 TEST(TreeFile, CutShortKeepsTheNodesReadBefore) {
     std::string bytes = SampleBytes();
     // Cut inside Q's file name: R, P and A stay, Q is dropped.
@@ -106,15 +98,6 @@ TEST(TreeFile, DamageStopsReadingAndKeepsWhatWasSound) {
     EXPECT_FALSE(ParseTreeFile(head + kOpen + Folder(2, "X")).sound);
     EXPECT_EQ(CountNodes(ParseTreeFile(head + kOpen + Folder(2, "X")).topLevel), 2u);
     EXPECT_TRUE(ParseTreeFile(Le32(1) + kOpen).topLevel.empty());
-}
-
-TEST(TreeFile, NameEndsAtItsFirstNul) {
-    std::string bytes = Le32(1) + std::string(1, '\0') + Le32(0) + Le32(6) + std::string("ab\0cd\0", 6) + Le32(1) +
-                        kEnd;
-    TreeFileContent c = ParseTreeFile(bytes);
-    ASSERT_EQ(c.topLevel.size(), 1u);
-    EXPECT_EQ(c.topLevel[0]->name, "ab");
-    EXPECT_TRUE(c.sound);
 }
 
 TEST(TreeFile, NestingBeyondTheLevelLimitIsReadOverNotKept) {
