@@ -10,8 +10,9 @@ namespace brisova {
 namespace fs = std::filesystem;
 
 namespace {
-// Narrow text goes to the file system through the run-time library's multibyte conversion,
-// the same one the program's other narrow-string file calls use.
+// Narrow paths become file system paths through the C library's multibyte conversion of the
+// current locale. On Windows the program sets that locale to the user's code page at start
+// (setlocale(LC_CTYPE, "")), so a narrow path names the same file here as in the narrow calls.
 fs::path ToPath(const std::string& path) { return fs::path(path); }
 }  // namespace
 
