@@ -3,6 +3,7 @@
 // a scripted fake in tests).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -12,6 +13,8 @@
 namespace brisova {
 
 inline constexpr std::uint16_t kDefaultHttpPort = 0;  // InternetConnect's "default port of the service"
+inline constexpr const char* kFetchUserAgent = "Mozilla/4.0 (compatible; MSIE 5.0; Windows 98; DigExt)";
+inline constexpr std::size_t kFetchPieceSize = 1024;  // the body is read in pieces of at most this
 
 struct FetchTarget {
     std::string host;

@@ -1,5 +1,6 @@
 #include "online/file_store.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 
@@ -112,7 +113,12 @@ std::vector<std::string> DirectoryFileStore::ListFiles(const std::string& direct
     for (fs::directory_iterator it(NativePath(directory), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
-        if (!it->is_directory(typeError)) names.push_back(it->path().filename().string());
+        if (it->is_directory(typeError)) continue;
+        // On Windows a name the user's code page cannot spell throws here; it is not one of ours.
+        try {
+            names.push_back(it->path().filename().string());
+        } catch (const std::exception&) {
+        }
     }
     return names;
 }

@@ -1,7 +1,5 @@
 #include "online/online_fakes.h"
 
-#include <algorithm>
-
 namespace brisova {
 
 bool ScriptedHttpFetcher::Connected() {
@@ -17,8 +15,8 @@ bool ScriptedHttpFetcher::Fetch(const std::string& url, const BodySink& sink) {
     auto found = bodies_.find(url);
     if (found == bodies_.end()) return false;
     std::string_view body = found->second;
-    for (std::size_t at = 0; at < body.size(); at += 1024) {
-        if (!sink(body.substr(at, 1024))) return false;
+    for (std::size_t at = 0; at < body.size(); at += kFetchPieceSize) {
+        if (!sink(body.substr(at, kFetchPieceSize))) return false;
     }
     return true;
 }

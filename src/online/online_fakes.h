@@ -17,7 +17,7 @@
 namespace brisova {
 
 // Answers from a table of addresses; an address not in the table fails like a dead server.
-// Bodies are handed out in pieces of 1024 bytes, as the real fetch reads them.
+// Bodies are handed out in pieces, as the real fetch reads them.
 class ScriptedHttpFetcher final : public HttpFetcher {
 public:
     void Serve(const std::string& url, std::string body) { bodies_[url] = std::move(body); }

@@ -68,14 +68,15 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && EqualsIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
-// A single part of a Windows path: none of the characters Windows refuses in a name, and not
-// made of dots and blanks alone (".", "..", and names Windows would shorten to them).
+// A single part of a Windows path: printable ASCII (so it names the same file in every code
+// page), none of the characters Windows refuses in a name, and not made of dots and blanks
+// alone (".", "..", and names Windows would shorten to them).
 bool IsPathPart(std::string_view part) {
     if (part.empty()) return false;
     bool onlyDotsAndBlanks = true;
     for (char c : part) {
         auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) return false;
+        if (u < 0x20 || u >= 0x7F) return false;
         if (std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) return false;
         if (c != '.' && c != ' ') onlyDotsAndBlanks = false;
     }

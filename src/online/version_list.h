@@ -32,10 +32,10 @@ inline constexpr std::size_t kShortestEntryLine = 5;
 // passed over; fields after the fourth are ignored.
 VersionList ParseVersionList(std::string_view text);
 
-// Whether an entry may be downloaded and installed at all. Its name must be a plain file name
-// that cannot be mistaken for the pending list or a file being written; its target must stay
-// inside the program directory (no drive, no leading "\", no ".." or other dot-only part) and
-// outside the staging directory.
+// Whether an entry may be downloaded and installed at all. Both fields are printable ASCII. The
+// name must be a plain file name that cannot be mistaken for the pending list or a file being
+// written; the target must stay inside the program directory (no drive, no leading "\", no
+// ".." or other dot-only part) and outside the staging directory.
 bool IsInstallableEntry(const VersionEntry& entry);
 
 // Entries whose name contains ".exe" are replaced at the next restart instead of at once.

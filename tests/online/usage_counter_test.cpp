@@ -82,12 +82,6 @@ TEST_F(UsageCounterTest, ATimeFileShorterThanFourBytesReports) {
     EXPECT_EQ(Run(), CounterOutcome::Reported);
 }
 
-TEST_F(UsageCounterTest, IntervalZeroReportsOnEveryStart) {
-    dir.Write("data/counter", "0 " + kUrl);
-    LastReport(kNow);
-    EXPECT_EQ(Run(), CounterOutcome::Reported);
-}
-
 TEST_F(UsageCounterTest, AFailedRequestLeavesTheTimeAndIsNotRetried) {
     LastReport(1);
     http.Forget(kUrl);
@@ -110,11 +104,6 @@ TEST_F(UsageCounterTest, AStopDuringTheDelayEndsWithoutARequest) {
     EXPECT_EQ(Run(), CounterOutcome::Stopped);
     EXPECT_TRUE(http.requests().empty());
     EXPECT_FALSE(dir.Exists("data/counter_time"));
-}
-
-TEST_F(UsageCounterTest, TheDelayCanBeShortened) {
-    EXPECT_EQ(RunUsageCounter(CounterServices{files, http, clock, stop}, 0ms), CounterOutcome::Reported);
-    EXPECT_EQ(requestedAt, std::vector<std::int64_t>{kNow});
 }
 
 }  // namespace

@@ -34,12 +34,6 @@ TEST(ThreadStopSignal, AStopEndsALongPauseAtOnce) {
     EXPECT_FALSE(signal.Pause(std::chrono::hours(1)));
 }
 
-TEST(ThreadStopSignal, AShortPauseRunsOutWithoutStop) {
-    std::stop_source source;
-    ThreadStopSignal signal(source.get_token());
-    EXPECT_TRUE(signal.Pause(0ms));
-}
-
 TEST(WaitForConnection, PollsOnceASecondUntilOnline) {
     ManualWallClock clock;
     SimulatedStopSignal stop(clock);
