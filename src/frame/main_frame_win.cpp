@@ -202,7 +202,11 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
         view->OnInitialUpdate();
     }
     if (activate) {
-        if (CBrisovaView* view = window->view(); view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
+        if (CBrisovaView* view = window->view()) {
+            // The window was activated before it knew its address.
+            ShowAddress(view->address());
+            if (view->ControlWindow()) ::SetFocus(view->ControlWindow());
+        }
         tabBar_.SelectTabOf(window);
     } else {
         tabBar_.FindOrAddTab(window);
@@ -212,6 +216,9 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
     }
     // Until its first title arrives the tab shows the address being opened.
     SetTabText(window, nullptr);
+    // The window's first navigation ran before it had a tab: record it now, so that a crash
+    // right after opening does not lose it.
+    SaveWindowRecord();
     return window;
 }
 

@@ -1,0 +1,69 @@
+// A second start of the real program hands its address to the instance running in this test.
+#include "support/app_fixture_win.h"
+
+#include <windows.h>
+
+#include "framework/handles_win.h"
+
+namespace {
+std::string ProgramBesideTests() {
+    char path[MAX_PATH] = {};
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string self(path, n);
+    return self.substr(0, self.find_last_of('\\') + 1) + "Brisova.exe";
+}
+}  // namespace
+
+class SecondInstance : public AppFixture {
+protected:
+    // Runs Brisova.exe with one argument while this instance keeps serving messages; returns
+    // the second process's exit code, or -1 when it did not end in time.
+    int RunSecondStart(const std::string& argument) {
+        std::string commandLine = "\"" + ProgramBesideTests() + "\"";
+        if (!argument.empty()) commandLine += " \"" + argument + "\"";
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return -2;
+        ScopedHandle process(pi.hProcess);
+        ScopedHandle thread(pi.hThread);
+        bool ended = PumpUntil([&] { return ::WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; },
+                               std::chrono::seconds(30));
+        DWORD code = 0;
+        ::GetExitCodeProcess(process.get(), &code);
+        PumpPending();
+        return ended ? static_cast<int>(code) : -1;
+    }
+
+    void SetUp() override {
+        WriteSetting("EnableHomePage", "0");
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(Windows().empty());
+    }
+};
+
+TEST_F(SecondInstance, AddressOpensInANewActiveWindowOfTheFirst) {
+    const std::string first = "http://first.example/";
+    frame().OpenWindow(false, &first, true);
+    EXPECT_EQ(RunSecondStart("http://handed.example/page?q=1"), 0);
+    ASSERT_EQ(Windows().size(), 2u);
+    EXPECT_EQ(Addresses()[1], "http://handed.example/page?q=1");
+    EXPECT_EQ(ActiveWindow(), Windows()[1]);
+}
+
+TEST_F(SecondInstance, ShortcutFileInCapitalsHandsItsAddress) {
+    WriteProgramFile("Link.URL", "[InternetShortcut]\r\nURL=http://shortcut.example/\r\n");
+    EXPECT_EQ(RunSecondStart(directory_ + "Link.URL"), 0);
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://shortcut.example/"});
+}
+
+TEST_F(SecondInstance, NoArgumentOpensNothing) {
+    EXPECT_EQ(RunSecondStart(""), 0);
+    EXPECT_TRUE(Windows().empty());
+}
+
+TEST_F(SecondInstance, AddressTooLongForTheBlockIsNotHandedOverCut) {
+    EXPECT_EQ(RunSecondStart("http://long.example/" + std::string(2600, 'a')), 0);
+    EXPECT_TRUE(Windows().empty());
+}

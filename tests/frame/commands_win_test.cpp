@@ -1,0 +1,86 @@
+// The frame's window commands under Wine.
+#include "support/app_fixture_win.h"
+
+#include "resource.h"
+
+using Strings = std::vector<std::string>;
+
+class FrameCommands : public AppFixture {
+protected:
+    void StartWith(const std::string& newButtonType) {
+        WriteSetting("EnableHomePage", "0");
+        WriteSetting("NewButtonType", newButtonType);
+        ASSERT_TRUE(Start());
+    }
+};
+
+TEST_F(FrameCommands, NewButtonTypeTwoSendsTheActiveWindowHome) {
+    StartWith("2");
+    Command(ID_FILE_NEW_BLANK);
+    ASSERT_EQ(Windows().size(), 1u);
+    Command(ID_NEW_BUTTON);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(BrowserOf(Windows()[0])->calls.back(), "home");
+}
+
+TEST_F(FrameCommands, NewButtonTypeOneCopiesTheCurrentPageOrOpensBlank) {
+    StartWith("1");
+    Command(ID_NEW_BUTTON);
+    EXPECT_EQ(Addresses(), Strings{"about:blank"});
+    BrowserOf(Windows()[0])->RaiseNavigation("http://here.example/", ScriptedBrowser::TopFrame());
+    Command(ID_NEW_BUTTON);
+    EXPECT_EQ(Addresses(), (Strings{"http://here.example/", "http://here.example/"}));
+    EXPECT_EQ(ActiveWindow(), Windows()[1]);
+}
+
+TEST_F(FrameCommands, UnknownNewButtonTypeDoesNothing) {
+    StartWith("7");
+    Command(ID_NEW_BUTTON);
+    EXPECT_TRUE(Windows().empty());
+}
+
+TEST_F(FrameCommands, CurrentPageOfAWindowWithoutAddressStaysBlank) {
+    StartWith("0");
+    ScriptedBrowser::autoNavigate = false;
+    Command(ID_FILE_NEW_HOME);
+    ASSERT_EQ(Addresses(), Strings{""});
+    Command(ID_FILE_NEW_CURRENT);
+    ASSERT_EQ(Windows().size(), 2u);
+    EXPECT_TRUE(BrowserOf(Windows()[1])->calls.empty());
+}
+
+TEST_F(FrameCommands, WindowCommandsNeedAWindow) {
+    StartWith("0");
+    for (UINT id : {ID_FILE_NEW_CURRENT, ID_FILE_CLOSE, ID_VIEW_STOP, ID_VIEW_REFRESH, ID_GO_BACK})
+        EXPECT_FALSE(CommandEnabled(id)) << id;
+    Command(ID_GO_START_PAGE);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(BrowserOf(Windows()[0])->calls, Strings{"home"});
+    for (UINT id : {ID_FILE_NEW_CURRENT, ID_FILE_CLOSE, ID_VIEW_STOP, ID_VIEW_REFRESH})
+        EXPECT_TRUE(CommandEnabled(id)) << id;
+}
+
+TEST_F(FrameCommands, TabsFollowOpeningOrderAndSelection) {
+    StartWith("0");
+    Command(ID_FILE_NEW_BLANK);
+    Command(ID_FILE_NEW_BLANK);
+    Command(ID_FILE_NEW_BLANK);
+    CChildFrame* second = Windows()[1];
+    second->PostMessage(WM_CLOSE);
+    PumpUntil([&] { return Windows().size() == 2; });
+    Command(ID_FILE_NEW_BLANK);
+    ASSERT_EQ(Windows().size(), 3u);
+    EXPECT_EQ(frame().tabBar().Selection(), 2);
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+}
+
+TEST_F(FrameCommands, ChoosingATabActivatesItsWindow) {
+    StartWith("0");
+    Command(ID_FILE_NEW_BLANK);
+    Command(ID_FILE_NEW_BLANK);
+    CChildFrame* first = Windows()[0];
+    frame().tabBar().SendMessage(TCM_SETCURSEL, 0);
+    NMHDR header{frame().tabBar().m_hWnd, ID_BAR_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+    frame().SendMessage(WM_NOTIFY, ID_BAR_TABS, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(ActiveWindow(), first);
+}
