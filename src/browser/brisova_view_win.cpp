@@ -36,6 +36,11 @@ void CBrisovaView::OnBeforeNavigate2(const std::string& address, long, const std
                                      const std::vector<BYTE>&, const std::string&, bool& cancel) {
     if (closing()) return;
     BrowserWindowHost* host = Host();
+    if (brisova::IsLibraryPseudoAddress(address)) {
+        cancel = true;
+        if (host) host->HandleLibraryAddress(Window(), address);
+        return;
+    }
     bool topLevel = targetFrame == nullptr;
     if (nav_.BeginNavigation(address, topLevel) && host) {
         if (IsActiveWindow()) host->ShowAddress(address);

@@ -19,6 +19,9 @@ public:
     virtual void SelectTabOf(CChildFrame* window) = 0;
     virtual void RemoveTabOf(CChildFrame* window) = 0;
     virtual void SaveWindowRecord() = 0;
+    // An address of the library's pages ("http://$I", "$S", "$D"): the library acts on it and
+    // the view never loads it.
+    virtual void HandleLibraryAddress(CChildFrame* window, const std::string& address) = 0;
     // Opens a new browser window; null when it cannot be created.
     virtual CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) = 0;
 };

@@ -222,6 +222,17 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
     return window;
 }
 
+void CMainFrame::HandleLibraryAddress(CChildFrame*, const std::string&) {}
+
+bool CMainFrame::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
+    if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, cmdUI, probe)) return true;
+    if (CWnd::OnCmdMsg(id, code, cmdUI, probe)) return true;
+    for (CCmdTarget* target : commandTargets_)
+        if (target->OnCmdMsg(id, code, cmdUI, probe)) return true;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(id, code, cmdUI, probe);
+}
+
 void CMainFrame::OpenStartupPages() {
     std::ifstream file(programDirectory_ + "data\\startup", std::ios::binary);
     if (!file) return;

@@ -50,6 +50,12 @@ public:
     void RemoveTabOf(CChildFrame* window) override;
     void SaveWindowRecord() override;
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
+    void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;
+
+    // A part of the program that answers some of the frame's commands; asked after the frame
+    // itself and before the application.
+    void AddCommandTarget(CCmdTarget* target) { commandTargets_.push_back(target); }
+    bool OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) override;
 
     // Opens one window for each line of data\startup, in file order.
     void OpenStartupPages();
@@ -99,4 +105,5 @@ private:
     CTabBar tabBar_;
     ScopedIcon secureIcon_;
     std::string addressText_;
+    std::vector<CCmdTarget*> commandTargets_;
 };
