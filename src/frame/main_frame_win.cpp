@@ -226,9 +226,9 @@ void CMainFrame::HandleLibraryAddress(CChildFrame*, const std::string&) {}
 
 bool CMainFrame::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
     if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, cmdUI, probe)) return true;
-    if (CWnd::OnCmdMsg(id, code, cmdUI, probe)) return true;
     for (CCmdTarget* target : commandTargets_)
         if (target->OnCmdMsg(id, code, cmdUI, probe)) return true;
+    if (CWnd::OnCmdMsg(id, code, cmdUI, probe)) return true;
     CWinApp* app = AfxGetApp();
     return app && app->OnCmdMsg(id, code, cmdUI, probe);
 }

@@ -52,8 +52,8 @@ public:
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
     void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;
 
-    // A part of the program that answers some of the frame's commands; asked after the frame
-    // itself and before the application.
+    // A part of the program that answers some of the frame's commands and their state; asked
+    // after the active window and before the frame's own table.
     void AddCommandTarget(CCmdTarget* target) { commandTargets_.push_back(target); }
     bool OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) override;
 
