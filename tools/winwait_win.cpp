@@ -1,5 +1,5 @@
 // Waits until Brisova's main window exists (the top-level window carrying the "Brisova"
-// property), then gives it a moment to paint. Exit code 0 when found, 1 after the timeout.
+// property), then gives its pages a moment to load and paint. Exit code 0 when found, 1 after the timeout.
 // Used by scripts/screenshot; usage: winwait [seconds]
 #include <windows.h>
 
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         HWND found = nullptr;
         ::EnumWindows(&Find, reinterpret_cast<LPARAM>(&found));
         if (found) {
-            ::Sleep(1500);
+            ::Sleep(4000);
             return 0;
         }
         ::Sleep(100);

@@ -12,6 +12,13 @@
 namespace {
 constexpr const char* kWindowProperty = "Brisova";
 constexpr const char* kShareName = "BRISOVASHARE";
+
+// Band ids of the top rebar; the tool bar's band is ID_BAR_TOOLBARS.
+constexpr UINT kMenuBand = 1;
+constexpr UINT kAddressBand = 2;
+constexpr UINT kNavigationBand = 3;
+// Room the navigation bar keeps right of the address band.
+constexpr int kNavigationRoom = 140;
 }  // namespace
 
 const MessageMap* CMainFrame::ThisMessageMap() {
@@ -34,6 +41,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         CommandHandler<&CMainFrame::OnViewStop>(ID_VIEW_STOP),
         CommandHandler<&CMainFrame::OnViewRefresh>(ID_VIEW_REFRESH),
         CommandHandler<&CMainFrame::OnViewStatusBar>(ID_VIEW_STATUS_BAR),
+        CommandHandler<&CMainFrame::OnViewToolBar>(ID_VIEW_TOOLBAR),
+        CommandHandler<&CMainFrame::OnViewAddressBar>(ID_VIEW_ADDRESSBAR),
         CommandHandler<&CMainFrame::OnViewTaskBar>(ID_VIEW_TASKBAR),
         CommandHandler<&CMainFrame::OnAppExit>(ID_APP_EXIT),
         UpdateRangeHandler<&CMainFrame::OnUpdateCommand>(0, 0xFFFF),
@@ -50,6 +59,7 @@ CMainFrame::~CMainFrame() = default;
 int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     ole_.emplace();
     if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
+    if (!CreateTopBars()) return -1;
     if (!statusBar_.Create(m_hWnd, WS_VISIBLE, ID_BAR_STATUS)) return -1;
     if (!CreateBottomBar()) return -1;
 
@@ -59,18 +69,57 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     statusBar_.SetProgressRange(0, 100);
     statusBar_.SetMessageText(LoadResString(IDS_READY));
 
+    LoadSettings();
+    return 0;
+}
+
+bool CMainFrame::CreateTopBars() {
+    if (!menuBar_.Create(m_hWnd, ID_BAR_TOOLBARS, m_hWnd) || !menuBar_.LoadMenu(IDR_MAINFRAME)) return false;
+    if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
+    AddCommandBar(navigationBar_.m_hWnd);
+    if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
+
+    SIZE menuSize = menuBar_.IdealSize();
+    CChevBar::Band menuBand;
+    menuBand.child = menuBar_.m_hWnd;
+    menuBand.id = kMenuBand;
+    menuBand.style = RBBS_NOGRIPPER | RBBS_USECHEVRON | RBBS_BREAK;
+    menuBand.minHeight = menuSize.cy;
+    menuBand.idealWidth = menuSize.cx;
+    if (!topRebar_.AddBand(menuBand)) return false;
+
+    CChevBar::Band navigationBand;
+    navigationBand.child = navigationBar_.m_hWnd;
+    navigationBand.id = kNavigationBand;
+    navigationBand.style = RBBS_NOGRIPPER;
+    navigationBand.minHeight = navigationBar_.ButtonHeight();
+    navigationBand.minWidth = navigationBar_.Width();
+    navigationBand.idealWidth = navigationBar_.Width();
+    return topRebar_.AddBand(navigationBand);
+}
+
+void CMainFrame::LoadSettings() {
     settings_ = brisova::ReadSettings(profile_);
     tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
     // A bar stored as hidden starts hidden: its toggle runs once from the shown state.
-    if (!settings_.statusBar) {
-        settings_.statusBar = 1;
-        OnViewStatusBar();
+    struct Toggle {
+        int brisova::Settings::*shown;
+        void (CMainFrame::*command)();
+    };
+    for (Toggle t : {Toggle{&brisova::Settings::toolBar, &CMainFrame::OnViewToolBar},
+                     Toggle{&brisova::Settings::addressBar, &CMainFrame::OnViewAddressBar},
+                     Toggle{&brisova::Settings::taskBar, &CMainFrame::OnViewTaskBar},
+                     Toggle{&brisova::Settings::statusBar, &CMainFrame::OnViewStatusBar}}) {
+        if (settings_.*t.shown == 0) {
+            settings_.*t.shown = 1;
+            (this->*t.command)();
+        }
     }
-    if (!settings_.taskBar) {
-        settings_.taskBar = 1;
-        OnViewTaskBar();
-    }
-    return 0;
+}
+
+bool CMainFrame::PreTranslateMessage(MSG* msg) {
+    if (menuBar_.TranslateFrameMessage(msg)) return true;
+    return CMDIFrameWnd::PreTranslateMessage(msg);
 }
 
 bool CMainFrame::CreateBottomBar() {
@@ -113,6 +162,14 @@ void CMainFrame::FitTabBand() {
 
 void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
+    if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
+        int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
+        topRebar_.SetBandMinSize(kAddressBand, addressWidth, navigationBar_.ButtonHeight(), addressWidth);
+        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, topRebar_.Height(), TRUE);
+        int height = topRebar_.Height();
+        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, height, TRUE);
+        client.top += height;
+    }
     if (statusBar_.m_hWnd && statusBar_.IsWindowVisible()) {
         // The status bar takes its own height and places itself along the bottom edge.
         statusBar_.SendMessage(WM_SIZE, 0, 0);
@@ -358,6 +415,19 @@ void CMainFrame::OnViewRefresh() {
 void CMainFrame::OnViewStatusBar() {
     settings_.statusBar = !settings_.statusBar;
     statusBar_.ShowWindow(settings_.statusBar ? SW_SHOW : SW_HIDE);
+    RecalcLayout();
+}
+
+void CMainFrame::OnViewToolBar() {
+    settings_.toolBar = !settings_.toolBar;
+    topRebar_.ShowBand(ID_BAR_TOOLBARS, settings_.toolBar != 0);
+    RecalcLayout();
+}
+
+void CMainFrame::OnViewAddressBar() {
+    settings_.addressBar = !settings_.addressBar;
+    topRebar_.ShowBand(kAddressBand, settings_.addressBar != 0);
+    topRebar_.ShowBand(kNavigationBand, settings_.addressBar != 0);
     RecalcLayout();
 }
 

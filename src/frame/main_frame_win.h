@@ -7,8 +7,11 @@
 
 #include "app/settings.h"
 #include "browser/browser_host_win.h"
+#include "controls/chevron_rebar_win.h"
+#include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
 #include "frame/command_state.h"
+#include "frame/navigation_bar_win.h"
 #include "frame/tab_bar_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
@@ -37,6 +40,9 @@ public:
     CBrisovaView* ActiveBrowserView() const;
     CTabBar& tabBar() { return tabBar_; }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
+    CMenuBar& menuBar() { return menuBar_; }
+    CChevBar& topRebar() { return topRebar_; }
+    HWND bottomRebar() const { return bottomRebar_; }
     // The text the address field shows.
     const std::string& addressText() const { return addressText_; }
 
@@ -60,6 +66,8 @@ public:
     // Opens one window for each line of data\startup, in file order.
     void OpenStartupPages();
     void FitTabBand();
+
+    bool PreTranslateMessage(MSG* msg) override;
 
 protected:
     void RepositionBars(RECT& client) override;
@@ -86,7 +94,11 @@ private:
     void OnAppExit();
     void OnUpdateCommand(CCmdUI* ui);
 
+    bool CreateTopBars();
     bool CreateBottomBar();
+    void LoadSettings();
+    void OnViewToolBar();
+    void OnViewAddressBar();
     void SetTabBandHeight() const;
     void OnViewStatusBar();
     void OnViewTaskBar();
@@ -98,6 +110,9 @@ private:
     std::string programDirectory_;
     brisova::Settings settings_;
     std::optional<OleScope> ole_;
+    CMenuBar menuBar_;
+    CNavigationBar navigationBar_;
+    CChevBar topRebar_;
     CStatusBarWithProgress statusBar_{100};
     HWND bottomRebar_ = nullptr;
     // Set once the frame closes: windows going away then change no tabs and no record.

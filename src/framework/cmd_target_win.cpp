@@ -66,3 +66,26 @@ void UpdateMenuItems(HMENU popup, CCmdTarget* route) {
         ui.DoUpdate(route, true);
     }
 }
+
+void CToolBarCmdUI::Enable(bool on) {
+    enableChanged_ = true;
+    UINT state = static_cast<UINT>(::SendMessageA(toolBar_, TB_GETSTATE, id(), 0));
+    UINT wanted = on ? (state | TBSTATE_ENABLED) : (state & ~TBSTATE_ENABLED);
+    if (wanted != state) ::SendMessageA(toolBar_, TB_SETSTATE, id(), MAKELPARAM(wanted, 0));
+}
+
+void CToolBarCmdUI::SetCheck(int state) {
+    bool checked = ::SendMessageA(toolBar_, TB_ISBUTTONCHECKED, id(), 0) != 0;
+    if (checked != (state != 0)) ::SendMessageA(toolBar_, TB_CHECKBUTTON, id(), state != 0);
+}
+
+void UpdateToolBarButtons(HWND toolBar, CCmdTarget* route) {
+    int count = static_cast<int>(::SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        if (!::SendMessageA(toolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
+        if ((button.fsStyle & BTNS_SEP) || button.idCommand == 0) continue;
+        CToolBarCmdUI ui(toolBar, static_cast<UINT>(button.idCommand));
+        ui.DoUpdate(route, false);
+    }
+}

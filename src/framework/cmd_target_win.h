@@ -57,5 +57,21 @@ private:
     UINT index_;
 };
 
+// CCmdUI for a tool bar button, by command id.
+class CToolBarCmdUI final : public CCmdUI {
+public:
+    CToolBarCmdUI(HWND toolBar, UINT id) : CCmdUI(id), toolBar_(toolBar) {}
+    void Enable(bool on) override;
+    void SetCheck(int state) override;
+    void SetRadio(bool on) override { SetCheck(on ? 1 : 0); }
+    void SetText(const std::string&) override {}
+
+private:
+    HWND toolBar_;
+};
+
+// Updates every button of a tool bar through the route.
+void UpdateToolBarButtons(HWND toolBar, CCmdTarget* route);
+
 // Updates every item of a pop-up menu through the route.
 void UpdateMenuItems(HMENU popup, CCmdTarget* route);

@@ -10,6 +10,8 @@ const MessageMap* CFrameWnd::ThisMessageMap() {
         MessageHandler<WM_MENUSELECT, &CFrameWnd::OnMenuSelect>(),
         MessageHandler<WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopup>(),
         MessageHandler<WM_EXITMENULOOP, &CFrameWnd::OnExitMenuLoop>(),
+        NotifyRangeHandler<&CFrameWnd::OnToolTipTextA>(TTN_GETDISPINFOA, 0, 0xFFFF),
+        NotifyRangeHandler<&CFrameWnd::OnToolTipTextW>(TTN_GETDISPINFOW, 0, 0xFFFF),
     };
     static const MessageMap map(&CWnd::ThisMessageMap, entries);
     return &map;
@@ -41,6 +43,39 @@ LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {
     return 0;
 }
 
+void CFrameWnd::OnIdleUpdateCmdUI() {
+    for (HWND bar : commandBars_)
+        if (::IsWindowVisible(bar)) UpdateToolBarButtons(bar, this);
+}
+
+namespace {
+// Tool tips by command id; tools registered by window handle have no tip of ours.
+bool ToolTipFor(const NMHDR* header, std::string& text) {
+    auto* info = reinterpret_cast<const NMTTDISPINFOA*>(header);
+    if (info->uFlags & TTF_IDISHWND) return false;
+    text = CommandToolTip(static_cast<UINT>(header->idFrom));
+    return !text.empty();
+}
+}  // namespace
+
+void CFrameWnd::OnToolTipTextA(NMHDR* header, LRESULT* result) {
+    std::string text;
+    *result = 0;
+    if (!ToolTipFor(header, text)) return;
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    lstrcpynA(info->szText, text.c_str(), sizeof info->szText);
+    info->lpszText = info->szText;
+}
+
+void CFrameWnd::OnToolTipTextW(NMHDR* header, LRESULT* result) {
+    std::string text;
+    *result = 0;
+    if (!ToolTipFor(header, text)) return;
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info->szText, sizeof info->szText / sizeof(wchar_t));
+    info->lpszText = info->szText;
+}
+
 // ---- CMDIFrameWnd ----
 
 const MessageMap* CMDIFrameWnd::ThisMessageMap() {
@@ -56,15 +91,8 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, const char* title) {
     HICON icon = ::LoadIconA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
     const char* cls = RegisterFrameworkClass("BrisovaFrame", CS_DBLCLKS, icon, ::LoadCursor(nullptr, IDC_ARROW),
                                              reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
-    HMENU menu = ::LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
     accelerators_ = ::LoadAcceleratorsA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
-    bool ok = CreateEx(0, cls, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, 0);
-    if (!ok) {
-        if (menu) ::DestroyMenu(menu);
-        return false;
-    }
-    if (menu) ::SetMenu(m_hWnd, menu);
-    return true;
+    return CreateEx(0, cls, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, 0);
 }
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
@@ -72,8 +100,7 @@ int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
     ccs.hWindowMenu = nullptr;
     ccs.idFirstChild = ID_MDI_FIRST_CHILD;
     m_hWndMDIClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                                            WS_VSCROLL | WS_HSCROLL,
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                                         0, 0, 0, 0, m_hWnd, nullptr, ResourceInstance(), &ccs);
     return m_hWndMDIClient ? 0 : -1;
 }

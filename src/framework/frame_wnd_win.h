@@ -3,6 +3,8 @@
 
 #include "framework/wnd_win.h"
 
+#include <vector>
+
 class CView;
 class CWinApp;
 
@@ -18,6 +20,10 @@ public:
     virtual void SetMessageText(const std::string& text) {}
     virtual void RecalcLayout() {}
 
+    // Tool bars whose buttons follow the commands' state whenever the program is idle.
+    void AddCommandBar(HWND toolBar) { commandBars_.push_back(toolBar); }
+    virtual void OnIdleUpdateCmdUI();
+
 protected:
     // Whether the application object ends the command route (only the top-level frame).
     virtual bool RoutesToApplication() const { return true; }
@@ -26,6 +32,12 @@ protected:
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+    // Tool tips of tool bar buttons: the part of the command's string after "\n".
+    void OnToolTipTextA(NMHDR* header, LRESULT* result);
+    void OnToolTipTextW(NMHDR* header, LRESULT* result);
+
+private:
+    std::vector<HWND> commandBars_;
 };
 
 class CMDIChildWnd;
@@ -34,7 +46,8 @@ class CMDIFrameWnd : public CFrameWnd {
 public:
     DECLARE_MESSAGE_MAP()
 
-    // Creates the frame window with menu and accelerators of resource `resourceId`.
+    // Creates the frame window with the icon and accelerators of resource `resourceId`; the
+    // frame shows its menu in a bar of its own.
     bool LoadFrame(UINT resourceId, DWORD style, const char* title);
 
     HWND m_hWndMDIClient = nullptr;

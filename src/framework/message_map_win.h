@@ -112,6 +112,13 @@ constexpr MessageEntry NotifyHandler(UINT code, UINT id) {
             }};
 }
 
+template <auto F>
+constexpr MessageEntry NotifyRangeHandler(UINT code, UINT first, UINT last) {
+    return {WM_NOTIFY, code, first, last, [](CCmdTarget* t, DispatchArgs& a) {
+                (dispatch_detail::Self<F>(t)->*F)(reinterpret_cast<NMHDR*>(a.lParam), &a.result);
+            }};
+}
+
 // void Handler() for a WM_COMMAND notification from a control (e.g. CBN_SELENDOK).
 template <auto F>
 constexpr MessageEntry ControlHandler(UINT code, UINT id) {

@@ -37,7 +37,9 @@ void CWinApp::PumpMessage(MSG& msg) {
     ::DispatchMessageA(&msg);
 }
 
-void CWinApp::OnIdle() {}
+void CWinApp::OnIdle() {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd); frame && frame->m_hWnd) frame->OnIdleUpdateCmdUI();
+}
 
 int CWinApp::Run() {
     MSG msg;

@@ -116,9 +116,12 @@ bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 bool CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     DispatchArgs args{WM_NOTIFY, 0, lParam, static_cast<UINT>(header->idFrom), nullptr, 0};
-    if (!Dispatch(args, header->code)) return false;
-    *result = args.result;
-    return true;
+    if (Dispatch(args, header->code)) {
+        *result = args.result;
+        return true;
+    }
+    CWnd* sender = FromHandlePermanent(header->hwndFrom);
+    return sender && sender != this && sender->OnReflectedNotify(header, result);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

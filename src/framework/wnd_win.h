@@ -47,6 +47,9 @@ public:
     // WM_COMMAND and WM_NOTIFY entry points.
     virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
     virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A notification this window sent to its parent and the parent did not handle comes back
+    // here, so a control can handle its own notifications.
+    virtual bool OnReflectedNotify(NMHDR* header, LRESULT* result) { return false; }
 
     // The window's last message has been handled; the object may now end its life.
     virtual void PostNcDestroy() {}

@@ -84,3 +84,51 @@ TEST_F(FrameCommands, ChoosingATabActivatesItsWindow) {
     frame().SendMessage(WM_NOTIFY, ID_BAR_TABS, reinterpret_cast<LPARAM>(&header));
     EXPECT_EQ(ActiveWindow(), first);
 }
+
+class FrameBars : public AppFixture {
+protected:
+    bool Checked(UINT id) {
+        HMENU menu = frame().menuBar().menu();
+        // Menus get their marks when they open; ask the same route a menu asks.
+        HMENU view = ::GetSubMenu(menu, 2);
+        UpdateMenuItems(view, &frame());
+        UpdateMenuItems(::GetSubMenu(view, 0), &frame());
+        return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    int TabBandMinHeight() {
+        REBARBANDINFOA band{};
+        band.cbSize = REBARBANDINFOA_V6_SIZE;
+        band.fMask = RBBIM_CHILDSIZE;
+        ::SendMessageA(frame().bottomRebar(), RB_GETBANDINFOA, 0, reinterpret_cast<LPARAM>(&band));
+        return static_cast<int>(band.cyMinChild);
+    }
+};
+
+TEST_F(FrameBars, HiddenBarsStartHiddenUncheckedAndAreWrittenBack) {
+    WriteSetting("EnableHomePage", "0");
+    WriteSetting("StatusBar", "0");
+    WriteSetting("TaskBar", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(frame().statusBar().IsWindowVisible());
+    EXPECT_FALSE(::IsWindowVisible(frame().bottomRebar()));
+    EXPECT_FALSE(Checked(ID_VIEW_STATUS_BAR));
+    EXPECT_FALSE(Checked(ID_VIEW_TASKBAR));
+    EXPECT_TRUE(Checked(ID_VIEW_TOOLBAR));
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(frame().statusBar().IsWindowVisible());
+    EXPECT_TRUE(Checked(ID_VIEW_STATUS_BAR));
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("StatusBar"), "1");
+    EXPECT_EQ(ReadSetting("TaskBar"), "0");
+}
+
+TEST_F(FrameBars, TabRowsGrowTheBandByRowHeightAndThreePixels) {
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    Command(ID_FILE_NEW_BLANK);
+    EXPECT_EQ(TabBandMinHeight(), 22);
+    while (frame().tabBar().RowCount() < 2 && Windows().size() < 40) Command(ID_FILE_NEW_BLANK);
+    ASSERT_EQ(frame().tabBar().RowCount(), 2);
+    EXPECT_EQ(frame().tabBar().FirstTabHeight(), 22);
+    EXPECT_EQ(TabBandMinHeight(), 50);
+}
