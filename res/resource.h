@@ -19,6 +19,8 @@
 #define IDD_ABOUTBOX 100
 #define IDC_ABOUT_ICON 1010
 #define IDC_ABOUT_TEXT 1011
+#define IDD_SHUTDOWN 163
+#define IDC_DONT_ASK_AGAIN 1034
 
 /* The browser control's window inside a view. */
 #define IDC_BROWSER 100

@@ -301,6 +301,11 @@ void CMainFrame::OpenStartupPages() {
 // ---- messages ----
 
 void CMainFrame::OnClose() {
+    if (settings_.isAskExit == 1) {
+        brisova::ExitAnswer answer = prompter_.ConfirmExit();
+        if (!answer.proceed) return;
+        if (answer.dontAskAgain) settings_.isAskExit = 0;
+    }
     shuttingDown_ = true;
     profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, {});
     SetStatusIcon(false);

@@ -1,10 +1,17 @@
 #include "platform/message_box_prompter_win.h"
 
+#include "app/shut_down_dialog_win.h"
 #include "framework/win_app_win.h"
 
-brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, brisova::PromptButtons buttons) {
+namespace {
+HWND Owner() {
     CWinApp* app = AfxGetApp();
-    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+    return app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+}
+}  // namespace
+
+brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, brisova::PromptButtons buttons) {
+    HWND owner = Owner();
     UINT type = buttons == brisova::PromptButtons::YesNo ? MB_YESNO | MB_ICONQUESTION : MB_OK;
     switch (::MessageBoxA(owner, text.c_str(), "Brisova", type)) {
     case IDYES: return brisova::PromptAnswer::Yes;
@@ -12,4 +19,10 @@ brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, brisova::
     case IDOK: return brisova::PromptAnswer::Ok;
     default: return brisova::PromptAnswer::Cancel;
     }
+}
+
+brisova::ExitAnswer MessageBoxPrompter::ConfirmExit() {
+    CShutDownDialog dialog;
+    bool proceed = dialog.DoModal(Owner()) == IDOK;
+    return {proceed, dialog.dontAskAgain()};
 }

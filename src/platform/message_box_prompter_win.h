@@ -8,4 +8,6 @@
 class MessageBoxPrompter final : public brisova::Prompter {
 public:
     brisova::PromptAnswer Ask(const std::string& text, brisova::PromptButtons buttons) override;
+    // The "Shut Down" dialog.
+    brisova::ExitAnswer ConfirmExit() override;
 };

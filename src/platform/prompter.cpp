@@ -10,4 +10,12 @@ PromptAnswer ScriptedPrompter::Ask(const std::string& text, PromptButtons button
     return answer;
 }
 
+ExitAnswer ScriptedPrompter::ConfirmExit() {
+    questions_.push_back("Shut Down");
+    if (exitAnswers_.empty()) return {true, false};
+    ExitAnswer answer = exitAnswers_.front();
+    exitAnswers_.pop_front();
+    return answer;
+}
+
 }  // namespace brisova

@@ -82,3 +82,30 @@ TEST_F(AppFixture, OrderlyExitEmptiesTheRecordAndWritesEverySetting) {
     EXPECT_EQ(ReadSetting("ToolBar"), "0");
     EXPECT_EQ(ReadSetting("NewButtonType"), "0");
 }
+
+TEST_F(AppFixture, ShutDownAnsweredNoKeepsEverything) {
+    ASSERT_TRUE(Start({"http://a.example/"}));
+    std::string record = ReadSetting("lastvisit");
+    prompter_.QueueExit({false, false});
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(prompter_.questions().back(), "Shut Down");
+    ASSERT_TRUE(frame().IsWindow());
+    EXPECT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(ReadSetting("lastvisit"), record);
+    EXPECT_EQ(ReadSetting("IsAskExit"), "<absent>");
+}
+
+TEST_F(AppFixture, DontAskAgainIsRememberedAndTheNextExitAsksNothing) {
+    ASSERT_TRUE(Start());
+    prompter_.QueueExit({true, true});
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("IsAskExit"), "0");
+    EXPECT_EQ(ReadSetting("lastvisit"), "");
+
+    brisova::ScriptedPrompter next;
+    app_.reset();
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &next, ScriptedBrowserFactory()});
+    ASSERT_TRUE(app_->Start({}));
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_TRUE(next.questions().empty());
+}

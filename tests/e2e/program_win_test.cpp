@@ -1,0 +1,159 @@
+// The real Brisova.exe, driven from outside as a user's system would: a copy in a directory of
+// its own, its windows found by their property, its files read afterwards.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "app/startup_rules.h"
+#include "framework/handles_win.h"
+#include "platform/profile.h"
+#include "resource.h"
+
+namespace {
+std::string Directory(const std::string& path) {
+    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+std::string TestDirectory() {
+    char path[MAX_PATH] = {};
+    return Directory(std::string(path, ::GetModuleFileNameA(nullptr, path, MAX_PATH)));
+}
+
+bool WaitFor(const std::function<bool()>& done, std::chrono::seconds timeout = std::chrono::seconds(30)) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+struct FindArgs {
+    DWORD process;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lParam) {
+    auto* args = reinterpret_cast<FindArgs*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != args->process || !::IsWindowVisible(hwnd)) return TRUE;
+    char cls[64] = {};
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    bool wanted = args->className ? lstrcmpA(cls, args->className) == 0 : ::GetPropA(hwnd, "Brisova") != nullptr;
+    if (!wanted) return TRUE;
+    args->found = hwnd;
+    return FALSE;
+}
+
+class Installation {
+public:
+    Installation() {
+        char base[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, base);
+        dir_ = std::string(base) + "brisova-e2e-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(dir_.c_str(), nullptr);
+        ::CreateDirectoryA((dir_ + "data").c_str(), nullptr);
+        ::CopyFileA((TestDirectory() + "Brisova.exe").c_str(), (dir_ + "Brisova.exe").c_str(), FALSE);
+    }
+    ~Installation() {
+        for (auto& p : processes_) ::TerminateProcess(p.get(), 0);
+        for (auto& p : processes_) ::WaitForSingleObject(p.get(), 5000);
+        std::string from = dir_.substr(0, dir_.size() - 1) + '\0';
+        SHFILEOPSTRUCTA op{};
+        op.wFunc = FO_DELETE;
+        op.pFrom = from.c_str();
+        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        ::SHFileOperationA(&op);
+    }
+
+    void Set(const std::string& key, const std::string& value) const {
+        ::WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), Ini().c_str());
+    }
+    std::string Get(const std::string& key) const {
+        char buffer[4096] = {};
+        ::GetPrivateProfileStringA("Settings", key.c_str(), "<absent>", buffer, sizeof buffer, Ini().c_str());
+        return buffer;
+    }
+    std::string Ini() const { return dir_ + "Brisova.ini"; }
+
+    HANDLE Start(const std::string& argument = "") {
+        std::string line = "\"" + dir_ + "Brisova.exe\"" + (argument.empty() ? "" : " " + argument);
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi))
+            return nullptr;
+        ::CloseHandle(pi.hThread);
+        processes_.emplace_back(pi.hProcess);
+        pids_.push_back(pi.dwProcessId);
+        return pi.hProcess;
+    }
+    DWORD Pid(HANDLE process) const {
+        for (std::size_t i = 0; i < processes_.size(); ++i)
+            if (processes_[i].get() == process) return pids_[i];
+        return 0;
+    }
+    HWND Find(HANDLE process, const char* className = nullptr) const {
+        FindArgs args{Pid(process), className, nullptr};
+        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&args));
+        return args.found;
+    }
+    static int Tabs(HWND frame) {
+        HWND bar = ::FindWindowExA(frame, nullptr, REBARCLASSNAMEA, nullptr);
+        for (; bar; bar = ::FindWindowExA(frame, bar, REBARCLASSNAMEA, nullptr))
+            if (HWND tabs = ::FindWindowExA(bar, nullptr, WC_TABCONTROLA, nullptr))
+                return static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        return -1;
+    }
+
+private:
+    std::string dir_;
+    std::vector<ScopedHandle> processes_;
+    std::vector<DWORD> pids_;
+};
+
+std::vector<std::string> Record(const Installation& inst) {
+    auto bytes = brisova::DecodeProfileBinary(inst.Get("lastvisit"));
+    return bytes ? brisova::DecodeWindowRecord(*bytes) : std::vector<std::string>{};
+}
+}  // namespace
+
+TEST(Program, KilledRunIsOfferedAndRestoredAtTheNextStart) {
+    Installation inst;
+    inst.Set("IsAskExit", "0");
+    HANDLE first = inst.Start("http://a.example/");
+    HWND frame = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (frame = inst.Find(first)) != nullptr; }));
+    HANDLE second = inst.Start("http://b.example/");
+    ASSERT_EQ(::WaitForSingleObject(second, 30000), WAIT_OBJECT_0);
+    ASSERT_TRUE(WaitFor([&] { return Installation::Tabs(frame) == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return Record(inst).size() == 2; }));
+
+    ::TerminateProcess(first, 1);
+    ::WaitForSingleObject(first, 10000);
+    EXPECT_EQ(Record(inst), (std::vector<std::string>{"http://a.example/", "http://b.example/"}));
+
+    HANDLE again = inst.Start();
+    HWND question = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (question = inst.Find(again, "#32770")) != nullptr; }));
+    char text[128] = {};
+    ::GetDlgItemTextA(question, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, "Do you continue from last time?");
+    ::PostMessageA(question, WM_COMMAND, IDYES, 0);
+    ASSERT_TRUE(WaitFor([&] { return (frame = inst.Find(again)) != nullptr && Installation::Tabs(frame) == 2; }));
+
+    // An orderly exit empties the record and writes the settings.
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_EQ(::WaitForSingleObject(again, 30000), WAIT_OBJECT_0);
+    EXPECT_EQ(inst.Get("lastvisit"), "");
+    EXPECT_EQ(inst.Get("EnableAutoFilter"), "1");
+    EXPECT_EQ(inst.Get("IsAskExit"), "0");
+}
