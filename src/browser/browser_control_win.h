@@ -48,6 +48,8 @@ public:
     virtual IDispatch* Application() = 0;
     // The loaded document, or null; the caller receives a reference.
     virtual IDispatch* Document() = 0;
+    // Titles of the pages one can go back (or forward) to, nearest first; empty without history.
+    virtual std::vector<std::string> TravelLogTitles(bool back) { return {}; }
     // Offers a key message to the page (Tab, editing keys); true when the page took it.
     virtual bool TranslateAccelerator(MSG* msg) = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <exdispid.h>
 #include <mshtml.h>
+#include <servprov.h>
+#include <tlogstg.h>
 
 #include "framework/text_win.h"
 
@@ -310,6 +312,28 @@ IDispatch* CWebBrowser2::Document() {
 bool CWebBrowser2::TranslateAccelerator(MSG* msg) {
     IOleInPlaceActiveObject* active = site_ ? site_->activeObject() : nullptr;
     return active && active->TranslateAccelerator(msg) == S_OK;
+}
+
+std::vector<std::string> CWebBrowser2::TravelLogTitles(bool back) {
+    std::vector<std::string> titles;
+    // The travel log is offered as the service named by its own interface id.
+    auto services = browser_.As<IServiceProvider>();
+    if (!services) return titles;
+    ComPtr<ITravelLogStg> log;
+    if (FAILED(services->QueryService(__uuidof(ITravelLogStg), __uuidof(ITravelLogStg), log.ReceiveVoid())) || !log)
+        return titles;
+    ComPtr<IEnumTravelLogEntry> entries;
+    if (FAILED(log->EnumEntries(back ? TLEF_RELATIVE_BACK : TLEF_RELATIVE_FORE, entries.Receive())) || !entries)
+        return titles;
+    ComPtr<ITravelLogEntry> entry;
+    while (entries->Next(1, entry.Receive(), nullptr) == S_OK && entry) {
+        LPWSTR title = nullptr;
+        if (SUCCEEDED(entry->GetTitle(&title)) && title) {
+            titles.push_back(NarrowFromWide(title));
+            ::CoTaskMemFree(title);
+        }
+    }
+    return titles;
 }
 
 HRESULT CWebBrowser2::ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) {

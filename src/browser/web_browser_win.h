@@ -25,6 +25,7 @@ public:
     IDispatch* Application() override;
     IDispatch* Document() override;
     bool TranslateAccelerator(MSG* msg) override;
+    std::vector<std::string> TravelLogTitles(bool back) override;
 
     // Extra control commands (ExecWB) for the page commands.
     HRESULT ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out);

@@ -5,7 +5,9 @@
 
 #include "app/startup_rules.h"
 #include "browser/child_frame_win.h"
+#include "frame/menu_helpers_win.h"
 #include "frame/tab_rules.h"
+#include "platform/registry_win.h"
 #include "framework/win_app_win.h"
 #include "resource.h"
 
@@ -30,6 +32,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
+        NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
+        CommandRangeHandler<&CMainFrame::OnMenuButton>(ID_MAIL_BUTTON, ID_ENCODING_BUTTON),
         CommandHandler<&CMainFrame::OnFileNewBlank>(ID_FILE_NEW_BLANK),
         CommandHandler<&CMainFrame::OnFileNewHome>(ID_FILE_NEW_HOME),
         CommandHandler<&CMainFrame::OnFileNewCurrent>(ID_FILE_NEW_CURRENT),
@@ -99,6 +103,9 @@ bool CMainFrame::CreateTopBars() {
 }
 
 void CMainFrame::LoadSettings() {
+    // Offline mode belongs to the system; a key that cannot be read leaves the mark alone.
+    if (auto offline = ReadRegistryDword(HKEY_CURRENT_USER, kInternetSettingsKey, "GlobalUserOffline"))
+        workOffline_ = *offline != 0;
     settings_ = brisova::ReadSettings(profile_);
     tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
     // A bar stored as hidden starts hidden: its toggle runs once from the shown state.
@@ -368,6 +375,62 @@ void CMainFrame::OnTabRightClick(NMHDR*, LRESULT* result) {
     *result = 0;
 }
 
+HMENU CMainFrame::ButtonMenu(UINT command) const {
+    HMENU main = menuBar_.menu();
+    switch (command) {
+    case ID_NEW_BUTTON: return FindSubMenu(FindSubMenu(main, "&File"), "&New\tCtrl+N");
+    case ID_FONT_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Fo&nts");
+    case ID_ENCODING_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Enco&ding");
+    case ID_MAIL_BUTTON: return FindSubMenu(FindSubMenu(main, "&Tools"), "&Mail");
+    default: return nullptr;
+    }
+}
+
+void CMainFrame::ShowButtonMenu(UINT command, RECT button) {
+    if (HMENU menu = ButtonMenu(command))
+        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+}
+
+void CMainFrame::ShowTravelMenu(bool back, RECT button) {
+    CBrisovaView* view = ActiveBrowserView();
+    if (!view || !view->control()) return;
+    std::vector<std::string> titles = view->control()->TravelLogTitles(back);
+    if (titles.empty()) return;
+    ScopedMenu menu(::CreatePopupMenu());
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        ::AppendMenuA(menu.get(), MF_STRING, i + 1, titles[i].empty() ? " " : titles[i].c_str());
+    int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
+                                 button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+    if (steps <= 0) return;
+    if (back) view->GoBack(steps);
+    else view->GoForward(steps);
+}
+
+void CMainFrame::OnToolBarDropDown(NMHDR* header, LRESULT* result) {
+    *result = TBDDRET_DEFAULT;
+    auto* info = reinterpret_cast<NMTOOLBARA*>(header);
+    RECT button = info->rcButton;
+    ::MapWindowPoints(header->hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    auto command = static_cast<UINT>(info->iItem);
+    if (command == ID_GO_BACK || command == ID_GO_FORWARD) ShowTravelMenu(command == ID_GO_BACK, button);
+    else ShowButtonMenu(command, button);
+}
+
+bool CMainFrame::ButtonRect(UINT command, RECT& onScreen) const {
+    for (HWND bar : commandBars()) {
+        int index = static_cast<int>(::SendMessageA(bar, TB_COMMANDTOINDEX, command, 0));
+        if (index < 0 || !::SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&onScreen))) continue;
+        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
+        return true;
+    }
+    return false;
+}
+
+void CMainFrame::OnMenuButton(UINT id) {
+    RECT button{};
+    if (ButtonRect(id, button)) ShowButtonMenu(id, button);
+}
+
 // ---- commands ----
 
 void CMainFrame::OnFileNewBlank() {
@@ -453,6 +516,7 @@ brisova::CommandContext CMainFrame::CommandContextNow() const {
     c.hasView = view != nullptr;
     c.canGoBack = view && view->canGoBack();
     c.canGoForward = view && view->canGoForward();
+    c.workOffline = workOffline_;
     c.blockPopups = settings_.enableAutoFilter != 0;
     c.toolBarShown = settings_.toolBar != 0;
     c.addressBarShown = settings_.addressBar != 0;

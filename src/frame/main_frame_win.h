@@ -80,6 +80,14 @@ private:
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
+    void OnToolBarDropDown(NMHDR* header, LRESULT* result);
+    void OnMenuButton(UINT id);
+    // The pop-up a drop-down button shows: one of the main menu's, by the button's command.
+    HMENU ButtonMenu(UINT command) const;
+    void ShowButtonMenu(UINT command, RECT buttonOnScreen);
+    // Back or forward through the active view's history, chosen from a list of its pages.
+    void ShowTravelMenu(bool back, RECT buttonOnScreen);
+    bool ButtonRect(UINT command, RECT& onScreen) const;
 
     void OnFileNewBlank();
     void OnFileNewHome();
@@ -121,4 +129,5 @@ private:
     ScopedIcon secureIcon_;
     std::string addressText_;
     std::vector<CCmdTarget*> commandTargets_;
+    bool workOffline_ = false;
 };

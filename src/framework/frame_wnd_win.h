@@ -22,6 +22,7 @@ public:
 
     // Tool bars whose buttons follow the commands' state whenever the program is idle.
     void AddCommandBar(HWND toolBar) { commandBars_.push_back(toolBar); }
+    const std::vector<HWND>& commandBars() const { return commandBars_; }
     virtual void OnIdleUpdateCmdUI();
 
 protected:

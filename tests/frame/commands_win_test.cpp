@@ -132,3 +132,35 @@ TEST_F(FrameBars, TabRowsGrowTheBandByRowHeightAndThreePixels) {
     EXPECT_EQ(frame().tabBar().FirstTabHeight(), 22);
     EXPECT_EQ(TabBandMinHeight(), 50);
 }
+
+namespace {
+// Chooses the second item of the menu that is about to open, from inside its modal loop.
+void CALLBACK ChooseSecondItem(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(hwnd, id);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) ::PostMessageA(hwnd, WM_KEYDOWN, key, 0);
+}
+}  // namespace
+
+TEST_F(FrameCommands, BackArrowListsEarlierPagesAndGoesBackSeveralSteps) {
+    StartWith("0");
+    Command(ID_FILE_NEW_BLANK);
+    ScriptedBrowser* page = BrowserOf(Windows()[0]);
+    page->backTitles = {"Third", "Second", "First"};
+    ::SetTimer(frame().m_hWnd, 77, 200, &ChooseSecondItem);
+    NMTOOLBARA info{};
+    info.hdr = {frame().m_hWnd, ID_BAR_TOOLBARS, static_cast<UINT>(TBN_DROPDOWN)};
+    info.iItem = ID_GO_BACK;
+    frame().SendMessage(WM_NOTIFY, ID_BAR_TOOLBARS, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(page->calls.back(), "back 2");
+}
+
+TEST_F(FrameCommands, ForwardArrowWithoutHistoryShowsNothing) {
+    StartWith("0");
+    Command(ID_FILE_NEW_BLANK);
+    ScriptedBrowser* page = BrowserOf(Windows()[0]);
+    NMTOOLBARA info{};
+    info.hdr = {frame().m_hWnd, ID_BAR_TOOLBARS, static_cast<UINT>(TBN_DROPDOWN)};
+    info.iItem = ID_GO_FORWARD;
+    frame().SendMessage(WM_NOTIFY, ID_BAR_TOOLBARS, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(page->calls.back(), "navigate about:blank");
+}
