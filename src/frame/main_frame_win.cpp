@@ -50,6 +50,9 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         CommandHandler<&CMainFrame::OnViewTaskBar>(ID_VIEW_TASKBAR),
         CommandHandler<&CMainFrame::OnAppExit>(ID_APP_EXIT),
         UpdateRangeHandler<&CMainFrame::OnUpdateCommand>(0, 0xFFFF),
+        // Last: a command whose feature the program does not have yet is accepted and does
+        // nothing, so its menu item shows the state its rule gives.
+        CommandRangeHandler<&CMainFrame::OnCommandWithoutFeature>(0, 0xFFFF),
     };
     static const MessageMap map(&CMDIFrameWnd::ThisMessageMap, entries);
     return &map;
@@ -505,6 +508,8 @@ void CMainFrame::OnViewTaskBar() {
     ::ShowWindow(bottomRebar_, settings_.taskBar ? SW_SHOW : SW_HIDE);
     RecalcLayout();
 }
+
+void CMainFrame::OnCommandWithoutFeature(UINT) {}
 
 void CMainFrame::OnAppExit() {
     PostMessage(WM_CLOSE);

@@ -100,6 +100,7 @@ private:
     void OnViewStop();
     void OnViewRefresh();
     void OnAppExit();
+    void OnCommandWithoutFeature(UINT id);
     void OnUpdateCommand(CCmdUI* ui);
 
     bool CreateTopBars();
