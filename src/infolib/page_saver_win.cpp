@@ -1,0 +1,54 @@
+#include "infolib/page_saver_win.h"
+
+#include <ocidl.h>
+#include <objidl.h>
+
+#include "browser/brisova_view_win.h"
+#include "framework/handles_win.h"
+#include "framework/text_win.h"
+#include "infolib/library_paths.h"
+#include "infolib/saved_page_name.h"
+
+namespace {
+
+// The document's HTML as it serialises itself; empty when it cannot.
+std::string DocumentBytes(IDispatch* document) {
+    ComPtr<IPersistStreamInit> persist;
+    document->QueryInterface(IID_IPersistStreamInit, persist.ReceiveVoid());
+    if (!persist) return {};
+    ComPtr<IStream> stream;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.Receive())) || !stream) return {};
+    if (FAILED(persist->Save(stream.get(), FALSE))) return {};
+    STATSTG stat{};
+    HGLOBAL memory = nullptr;
+    if (FAILED(stream->Stat(&stat, STATFLAG_NONAME))) return {};
+    if (FAILED(::GetHGlobalFromStream(stream.get(), &memory))) return {};
+    const void* bytes = ::GlobalLock(memory);
+    if (!bytes) return {};
+    std::string text(static_cast<const char*>(bytes), static_cast<std::size_t>(stat.cbSize.QuadPart));
+    ::GlobalUnlock(memory);
+    return text;
+}
+
+}  // namespace
+
+std::string SavedPageFileNameFor(const std::string& title) {
+    std::wstring wide = brisova::SavedPageFileName(WideFromNarrow(title));
+    return NarrowFromWide(wide.c_str(), static_cast<int>(wide.size()));
+}
+
+bool DocumentPageSaver::Save(CBrisovaView& view, const std::string& directory) {
+    BrowserControl* control = view.control();
+    if (!control) return false;
+    IDispatch* document = control->Document();
+    if (!document) return false;
+    bool saved = SaveDocument(document, view.title(), directory);
+    document->Release();
+    return saved;
+}
+
+bool DocumentPageSaver::SaveDocument(IDispatch* document, const std::string& title,
+                                     const std::string& directory) {
+    std::string bytes = DocumentBytes(document);
+    return !bytes.empty() && files_.Replace(brisova::JoinPath(directory, SavedPageFileNameFor(title)), bytes);
+}

@@ -1,0 +1,58 @@
+#include "infolib/saved_page_name.h"
+
+#include <array>
+
+namespace brisova {
+
+namespace {
+
+// Reserved by Windows, or meaningful in a URL ("#" starts a fragment, "%" an escape).
+bool IsUnusable(wchar_t c) {
+    constexpr std::wstring_view kReserved = L"\\/:*?\"<>|#%";
+    return c < 0x20 || c == 0x7F || kReserved.find(c) != std::wstring_view::npos;
+}
+
+bool IsTrimmed(wchar_t c) { return c == L' ' || c == L'.'; }
+
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+wchar_t UpperAscii(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+
+// "CON.htm" still names the console device, whatever the extension.
+bool IsDeviceName(std::wstring_view stem) {
+    std::wstring upper(stem);
+    for (wchar_t& c : upper) c = UpperAscii(c);
+    static constexpr std::array<std::wstring_view, 4> kPlain = {L"CON", L"PRN", L"AUX", L"NUL"};
+    for (std::wstring_view device : kPlain) {
+        if (upper == device) return true;
+    }
+    bool port = upper.starts_with(L"COM") || upper.starts_with(L"LPT");
+    return port && upper.size() == 4 && upper[3] >= L'1' && upper[3] <= L'9';
+}
+
+std::wstring Trim(std::wstring_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsTrimmed(text[first])) ++first;
+    while (last > first && IsTrimmed(text[last - 1])) --last;
+    return std::wstring(text.substr(first, last - first));
+}
+
+}  // namespace
+
+std::wstring SavedPageFileName(std::wstring_view title) {
+    std::wstring stem;
+    stem.reserve(title.size());
+    for (wchar_t c : title) stem.push_back(IsUnusable(c) ? L'_' : c);
+    stem = Trim(stem);
+    if (stem.size() > kMaxSavedPageStem) {
+        std::size_t end = kMaxSavedPageStem;
+        if (IsHighSurrogate(stem[end - 1])) --end;
+        stem = Trim(std::wstring_view(stem).substr(0, end));
+    }
+    if (stem.empty()) stem = L"page";
+    if (IsDeviceName(stem)) stem.insert(0, L"_");
+    return stem + L".htm";
+}
+
+}  // namespace brisova
