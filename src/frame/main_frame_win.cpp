@@ -7,6 +7,7 @@
 #include "browser/child_frame_win.h"
 #include "frame/menu_helpers_win.h"
 #include "frame/tab_rules.h"
+#include "infolib/library_paths.h"
 #include "platform/registry_win.h"
 #include "framework/win_app_win.h"
 #include "resource.h"
@@ -30,6 +31,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         PlainHandler<WM_DESTROY, &CMainFrame::OnDestroy>(),
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
+        MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
@@ -77,6 +79,10 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     statusBar_.SetMessageText(LoadResString(IDS_READY));
 
     LoadSettings();
+
+    // 17. The objects that live as long as the frame.
+    library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
+    AddCommandTarget(library_.get());
     return 0;
 }
 
@@ -289,7 +295,13 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
     return window;
 }
 
-void CMainFrame::HandleLibraryAddress(CChildFrame*, const std::string&) {}
+void CMainFrame::HandleLibraryAddress(CChildFrame* window, const std::string& address) {
+    if (library_ && !shuttingDown_) library_->HandleLibraryAddress(window, address);
+}
+
+LRESULT CMainFrame::OnLibraryRequest(WPARAM wParam, LPARAM lParam) {
+    return library_ ? library_->OnLibraryRequest(wParam, lParam) : 0;
+}
 
 bool CMainFrame::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
     if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(id, code, cmdUI, probe)) return true;
@@ -320,6 +332,8 @@ void CMainFrame::OnClose() {
     profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, {});
     SetStatusIcon(false);
     secureIcon_.reset();
+    std::erase(commandTargets_, library_.get());
+    library_.reset();
     brisova::WriteSettings(profile_, settings_);
     ::RemovePropA(m_hWnd, kWindowProperty);
     // Browser windows go with the frame, without their own close handling.

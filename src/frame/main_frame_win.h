@@ -12,6 +12,7 @@
 #include "controls/status_bar_win.h"
 #include "frame/command_state.h"
 #include "frame/navigation_bar_win.h"
+#include "infolib/library_commands_win.h"
 #include "frame/tab_bar_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
@@ -39,6 +40,7 @@ public:
     CChildFrame* ActiveWindow() const;
     CBrisovaView* ActiveBrowserView() const;
     CTabBar& tabBar() { return tabBar_; }
+    CLibraryCommands* library() const { return library_.get(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CChevBar& topRebar() { return topRebar_; }
@@ -78,6 +80,7 @@ private:
     void OnDestroy();
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
     void OnToolBarDropDown(NMHDR* header, LRESULT* result);
@@ -130,5 +133,6 @@ private:
     ScopedIcon secureIcon_;
     std::string addressText_;
     std::vector<CCmdTarget*> commandTargets_;
+    std::unique_ptr<CLibraryCommands> library_;
     bool workOffline_ = false;
 };

@@ -36,6 +36,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
     CInfoLibrary& library() { return library_; }
+    // How pages are saved; tests save without a browser control.
+    void SetPageSaver(std::unique_ptr<PageSaver> saver) { saver_ = std::move(saver); }
 
     // "InfoNewWindow" as the options sheet confirms it: rows of pages written from now on open
     // their saved page in a new window.

@@ -220,8 +220,9 @@ protected:
         ASSERT_TRUE(Start());
         auto saver = std::make_unique<FakePageSaver>();
         saver_ = saver.get();
-        commands_ = std::make_unique<CLibraryCommands>(frame(), prompter_, Root(), std::move(saver));
-        frame().AddCommandTarget(commands_.get());
+        commands_ = frame().library();
+        ASSERT_NE(commands_, nullptr);
+        commands_->SetPageSaver(std::move(saver));
     }
 
     // Builds a library on disk before the program starts (a new page goes first in its folder):
@@ -243,7 +244,7 @@ protected:
     }
 
     // Hands the frame's library requests to the library object, as the frame's message table
-    // will; true when there was one.
+    // does; true when there was one.
     bool DeliverLibraryRequests() {
         bool delivered = false;
         MSG msg;
@@ -262,7 +263,7 @@ protected:
         return store;
     }
 
-    std::unique_ptr<CLibraryCommands> commands_;
+    CLibraryCommands* commands_ = nullptr;
     FakePageSaver* saver_ = nullptr;
 
 private:
