@@ -72,6 +72,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     if (!statusBar_.Create(m_hWnd, WS_VISIBLE, ID_BAR_STATUS)) return -1;
     if (!CreateBottomBar()) return -1;
 
+    AddCommandTarget(&toolbarCommands_);
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     statusBar_.SetProgressWidth(80);
@@ -88,6 +89,9 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
 
 bool CMainFrame::CreateTopBars() {
     if (!menuBar_.Create(m_hWnd, ID_BAR_TOOLBARS, m_hWnd) || !menuBar_.LoadMenu(IDR_MAINFRAME)) return false;
+    if (!toolBar_.Create(m_hWnd)) return false;
+    AddCommandBar(toolBar_.m_hWnd);
+    toolBar_.onLayoutChanged = [this] { RecalcLayout(); };
     if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
     AddCommandBar(navigationBar_.m_hWnd);
     if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
@@ -100,6 +104,7 @@ bool CMainFrame::CreateTopBars() {
     menuBand.minHeight = menuSize.cy;
     menuBand.idealWidth = menuSize.cx;
     if (!topRebar_.AddBand(menuBand)) return false;
+    if (!toolBar_.AddToRebar(topRebar_.m_hWnd)) return false;
 
     CChevBar::Band navigationBand;
     navigationBand.child = navigationBar_.m_hWnd;
@@ -131,6 +136,7 @@ void CMainFrame::LoadSettings() {
             (this->*t.command)();
         }
     }
+    toolbarCommands_.RebuildToolbar(false);
 }
 
 bool CMainFrame::PreTranslateMessage(MSG* msg) {

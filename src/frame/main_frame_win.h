@@ -12,6 +12,8 @@
 #include "controls/status_bar_win.h"
 #include "frame/command_state.h"
 #include "frame/navigation_bar_win.h"
+#include "frame/toolbar_commands_win.h"
+#include "frame/toolbar_win.h"
 #include "infolib/library_commands_win.h"
 #include "frame/tab_bar_win.h"
 #include "framework/frame_wnd_win.h"
@@ -43,6 +45,7 @@ public:
     CLibraryCommands* library() const { return library_.get(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
+    CBrisovaToolBar& toolBar() { return toolBar_; }
     CChevBar& topRebar() { return topRebar_; }
     HWND bottomRebar() const { return bottomRebar_; }
     // The text the address field shows.
@@ -121,6 +124,8 @@ private:
     brisova::Prompter& prompter_;
     std::string programDirectory_;
     brisova::Settings settings_;
+    CBrisovaToolBar toolBar_;
+    CToolbarCommands toolbarCommands_{toolBar_, profile_, settings_};
     std::optional<OleScope> ole_;
     CMenuBar menuBar_;
     CNavigationBar navigationBar_;
