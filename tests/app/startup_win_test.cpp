@@ -81,6 +81,15 @@ TEST_F(AppFixture, OrderlyExitEmptiesTheRecordAndWritesEverySetting) {
         EXPECT_NE(ReadSetting(std::string(key.name)), "<absent>") << key.name;
     EXPECT_EQ(ReadSetting("ToolBar"), "0");
     EXPECT_EQ(ReadSetting("NewButtonType"), "0");
+    // Keys the file did not have are added in the order they are written.
+    std::string file = ReadProgramFile("Brisova.ini");
+    std::size_t last = file.find("EnableAutoFilter=");
+    for (const brisova::SettingKey& key : brisova::kSavedSettings) {
+        if (key.name == "ToolBar") continue;
+        std::size_t at = file.find(std::string(key.name) + "=");
+        EXPECT_GE(at, last) << key.name;
+        last = at;
+    }
 }
 
 TEST_F(AppFixture, ShutDownAnsweredNoKeepsEverything) {

@@ -177,3 +177,33 @@ TEST_F(FrameCommands, EveryPageCommandIsEnabledExactlyWhenThereIsAWindow) {
     Command(ID_FILE_NEW_BLANK);
     for (UINT id : pageCommands) EXPECT_TRUE(CommandEnabled(id)) << id;
 }
+
+TEST_F(FrameBars, StoredToolBarZeroHidesItsBandAndTextLabelTwoLeavesTheMarkClear) {
+    WriteSetting("EnableHomePage", "0");
+    WriteSetting("ToolBar", "0");
+    WriteSetting("TextLabel", "2");
+    ASSERT_TRUE(Start());
+    REBARBANDINFOA band{};
+    band.cbSize = REBARBANDINFOA_V6_SIZE;
+    band.fMask = RBBIM_STYLE;
+    int index = frame().topRebar().IndexOf(ID_BAR_TOOLBARS);
+    ASSERT_GE(index, 0);
+    frame().topRebar().SendMessage(RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&band));
+    EXPECT_TRUE(band.fStyle & RBBS_HIDDEN);
+    EXPECT_FALSE(Checked(ID_VIEW_TOOLBAR));
+    EXPECT_FALSE(Checked(ID_VIEW_TEXTLABEL));
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("ToolBar"), "0");
+    EXPECT_EQ(ReadSetting("TextLabel"), "2");
+}
+
+TEST_F(FrameBars, MenuPromptsGoToTheStatusBarAndReadyComesBack) {
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    frame().SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FILE_NEW_BLANK, MF_STRING), 0);
+    EXPECT_EQ(frame().statusBar().MessageText(), "Open a blank page in a new browser window.");
+    frame().SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_GO_BACK, MF_STRING), 0);
+    EXPECT_EQ(frame().statusBar().MessageText(), "Go back to previous page.");
+    frame().SendMessage(WM_EXITMENULOOP);
+    EXPECT_EQ(frame().statusBar().MessageText(), "Ready");
+}
