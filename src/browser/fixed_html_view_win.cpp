@@ -1,7 +1,17 @@
 #include "browser/fixed_html_view_win.h"
 
 #include "browser/view_rules.h"
+#include "platform/performance_clock_win.h"
 #include "resource.h"
+
+namespace {
+const brisova::TickClock* g_installedClock = nullptr;
+
+const brisova::TickClock& ViewClock() {
+    if (g_installedClock) return *g_installedClock;
+    return PerformanceCounterClock::Instance();
+}
+}  // namespace
 
 const MessageMap* CFixedHtmlView::ThisMessageMap() {
     static const MessageEntry entries[] = {
@@ -12,7 +22,13 @@ const MessageMap* CFixedHtmlView::ThisMessageMap() {
     return &map;
 }
 
+CFixedHtmlView::CFixedHtmlView() : clock_(ViewClock()) {}
+
 CFixedHtmlView::~CFixedHtmlView() = default;
+
+void CFixedHtmlView::UseClock(const brisova::TickClock* clock) {
+    g_installedClock = clock;
+}
 
 bool CFixedHtmlView::Create(HWND parent, const RECT& rect, UINT id) {
     const char* cls = RegisterFrameworkClass("BrisovaView", CS_DBLCLKS, nullptr, nullptr, nullptr);
@@ -31,11 +47,6 @@ int CFixedHtmlView::OnCreate(CREATESTRUCT* cs) {
 
 void CFixedHtmlView::OnSize(UINT, int cx, int cy) {
     if (HWND w = ControlWindow()) ::MoveWindow(w, -2, -2, cx + 4, cy + 4, TRUE);
-}
-
-void CFixedHtmlView::ClearUserActionMarkers() {
-    leftClickMarker_ = false;
-    keyOrRightClickMarker_ = false;
 }
 
 void CFixedHtmlView::Navigate(const std::string& address) {

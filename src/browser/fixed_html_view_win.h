@@ -2,17 +2,22 @@
 // events for the program's view, which overrides the On... operations.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 #include "browser/browser_control_win.h"
+#include "browser/popup_policy.h"
 #include "framework/frame_wnd_win.h"
+#include "platform/tick_clock.h"
 
 class CFixedHtmlView : public CView, public BrowserEvents {
 public:
-    CFixedHtmlView() = default;
+    CFixedHtmlView();
     ~CFixedHtmlView() override;
     DECLARE_MESSAGE_MAP()
+
+    // The clock that times the user's clicks in every view created afterwards; null gives back
+    // the performance counter. Tests install a clock they move by hand.
+    static void UseClock(const brisova::TickClock* clock);
 
     // Creates the view window and its control; false (and no window) when the control fails.
     bool Create(HWND parent, const RECT& rect, UINT id);
@@ -59,13 +64,12 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
-    void ClearUserActionMarkers();
+    void ClearUserActionMarkers() { markers_.Clear(); }
 
-    // User-action markers read by the new-window policy.
-    bool leftClickMarker_ = false;
-    std::int64_t leftClickTime_ = 0;
-    bool keyOrRightClickMarker_ = false;
-    std::int64_t keyOrRightClickTime_ = 0;
+    // What the user last did in the page, read by the new-window policy; every navigation,
+    // the page's or the program's, clears it.
+    brisova::UserActionMarkers markers_;
+    const brisova::TickClock& clock_;
 
 private:
     int OnCreate(CREATESTRUCT* cs);

@@ -35,10 +35,59 @@ const void* ScriptedBrowser::ChildFrame() {
     return &child;
 }
 
-bool ScriptedBrowser::RaiseBeforeNavigate(const std::string& address, const void* frame) {
+bool ScriptedBrowser::RaiseBeforeNavigate(const std::string& address, const void* frame,
+                                          const std::vector<BYTE>& postData) {
     bool cancel = false;
-    events_->BeforeNavigate2(frame, address, 0, "", {}, "", cancel);
+    events_->BeforeNavigate2(frame, address, 0, "", postData, "", cancel);
     return cancel;
+}
+
+bool ScriptedBrowser::RaiseNewWindow(IDispatch** newControl) {
+    bool cancel = false;
+    IDispatch* control = nullptr;
+    events_->NewWindow2(&control, cancel);
+    *newControl = control;
+    return cancel;
+}
+
+IDispatch* ScriptedBrowser::Application() {
+    application_.AddRef();
+    return &application_;
+}
+
+LRESULT ScriptedBrowser::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const char* name = nullptr;
+    switch (message) {
+    case WM_LBUTTONDOWN: name = "ldown"; break;
+    case WM_LBUTTONUP: name = "lup"; break;
+    case WM_MBUTTONDOWN: name = "mdown"; break;
+    case WM_MBUTTONUP: name = "mup"; break;
+    case WM_RBUTTONDOWN: name = "rdown"; break;
+    case WM_RBUTTONUP: name = "rup"; break;
+    case WM_RBUTTONDBLCLK: name = "rdouble"; break;
+    default: break;
+    }
+    if (name) {
+        mouse.push_back(std::string(name) + " " + std::to_string(static_cast<short>(LOWORD(lParam))) + "," +
+                        std::to_string(static_cast<short>(HIWORD(lParam))) + " " + std::to_string(wParam));
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+STDMETHODIMP ScriptedBrowser::TopLevelObject::QueryInterface(REFIID riid, void** out) {
+    if (!out) return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IDispatch) {
+        *out = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP ScriptedBrowser::TopLevelObject::GetTypeInfoCount(UINT* count) {
+    *count = 0;
+    return S_OK;
 }
 
 void ScriptedBrowser::RaiseDocumentComplete(const std::string& address, const void* frame) {

@@ -29,13 +29,20 @@ public:
     void GoForward(int steps) override { calls.push_back("forward " + std::to_string(steps)); }
     void Stop() override { calls.push_back("stop"); }
     void Refresh() override { calls.push_back("refresh"); }
-    IDispatch* Application() override { return nullptr; }
+    // A stand-in for the control's top-level object, counted so tests see who holds it.
+    IDispatch* Application() override;
     IDispatch* Document() override { return nullptr; }
     bool TranslateAccelerator(MSG*) override { return false; }
+    std::vector<std::string> TravelLogTitles(bool back) override { return back ? backTitles : forwardTitles; }
+    std::vector<std::string> backTitles;
+    std::vector<std::string> forwardTitles;
 
     // Events as the control raises them; the page itself is frame TopFrame().
     void RaiseNavigation(const std::string& address, const void* frame);
-    bool RaiseBeforeNavigate(const std::string& address, const void* frame);
+    bool RaiseBeforeNavigate(const std::string& address, const void* frame, const std::vector<BYTE>& postData = {});
+    // A page asks for a new window; returns the cancel flag. `newControl` gets what the view
+    // handed back (a reference the caller releases), or null.
+    bool RaiseNewWindow(IDispatch** newControl);
     void RaiseDocumentComplete(const std::string& address, const void* frame);
     void RaiseTitle(const std::string& title) { events_->TitleChange(title); }
     void RaiseStatus(const std::string& text) { events_->StatusTextChange(text); }
@@ -44,10 +51,31 @@ public:
     static const void* TopFrame();
     static const void* ChildFrame();
 
+    // The object Application() hands out.
+    IDispatch* application() { return &application_; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     std::vector<std::string> calls;
+    // Mouse messages that reached the page, as "<message> x,y keys": e.g. "rdown 10,20 2".
+    std::vector<std::string> mouse;
 
 private:
+    class TopLevelObject final : public IDispatch {
+    public:
+        STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+        STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+        STDMETHODIMP_(ULONG) Release() override { return --refs; }
+        STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+        STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+        STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+        STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+            return E_NOTIMPL;
+        }
+        ULONG refs = 0;
+    };
+
     BrowserEvents* events_ = nullptr;
+    TopLevelObject application_;
 };
 
 BrowserControlFactory ScriptedBrowserFactory();
