@@ -59,7 +59,7 @@ BOOL CALLBACK FindPropertyWindow(HWND hwnd, LPARAM found) {
 
 AppEnvironment InstalledEnvironment() {
     static MessageBoxPrompter prompter;
-    return AppEnvironment{ModuleDirectory(), &prompter, &CreateWebBrowser2};
+    return AppEnvironment{ModuleDirectory(), &prompter, &CreateWebBrowser2, {}};
 }
 
 const MessageMap* CBrisovaApp::ThisMessageMap() {
@@ -108,7 +108,8 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     profile_ = std::make_unique<IniFileProfile>(environment_.programDirectory + "Brisova.ini");
 
     // 5. The main frame, which loads the settings.
-    frame_ = std::make_unique<CMainFrame>(*profile_, *environment_.prompter, environment_.programDirectory);
+    frame_ = std::make_unique<CMainFrame>(*profile_, *environment_.prompter, environment_.programDirectory,
+                                          environment_.browserKeys);
     if (!frame_->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kAppName)) {
         frame_.reset();
         return false;

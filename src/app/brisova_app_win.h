@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/browser_control_win.h"
+#include "frame/address_registry_win.h"
 #include "framework/handles_win.h"
 #include "framework/win_app_win.h"
 #include "platform/prompter.h"
@@ -19,6 +20,8 @@ struct AppEnvironment {
     std::string programDirectory;  // with a trailing backslash
     brisova::Prompter* prompter = nullptr;
     BrowserControlFactory browserControls;
+    // Where the system browser keeps the typed addresses and "ShowGoButton".
+    AddressRegistryKeys browserKeys;
 };
 
 // The environment of the installed program: the executable's directory, message boxes and

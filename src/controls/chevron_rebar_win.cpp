@@ -41,6 +41,18 @@ void CChevBar::ShowBand(UINT bandId, bool show) const {
     if (index >= 0) SendMessage(RB_SHOWBAND, index, show);
 }
 
+void CChevBar::JoinRow(UINT bandId) const {
+    int index = IndexOf(bandId);
+    if (index < 0) return;
+    REBARBANDINFOA info{};
+    info.cbSize = REBARBANDINFOA_V6_SIZE;
+    info.fMask = RBBIM_STYLE;
+    SendMessage(RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&info));
+    if (!(info.fStyle & RBBS_BREAK)) return;
+    info.fStyle &= ~RBBS_BREAK;
+    SendMessage(RB_SETBANDINFOA, index, reinterpret_cast<LPARAM>(&info));
+}
+
 void CChevBar::SetBandMinSize(UINT bandId, int minWidth, int minHeight, int width) const {
     int index = IndexOf(bandId);
     if (index < 0) return;
@@ -51,6 +63,20 @@ void CChevBar::SetBandMinSize(UINT bandId, int minWidth, int minHeight, int widt
     info.cyMinChild = minHeight;
     info.cx = width;
     SendMessage(RB_SETBANDINFOA, index, reinterpret_cast<LPARAM>(&info));
+}
+
+int CChevBar::BandBorderWidth(UINT bandId) const {
+    int index = IndexOf(bandId);
+    RECT borders{};
+    if (index >= 0) SendMessage(RB_GETBANDBORDERS, index, reinterpret_cast<LPARAM>(&borders));
+    return borders.left + borders.right;
+}
+
+RECT CChevBar::BandRect(UINT bandId) const {
+    RECT r{};
+    int index = IndexOf(bandId);
+    if (index >= 0) SendMessage(RB_GETRECT, index, reinterpret_cast<LPARAM>(&r));
+    return r;
 }
 
 int CChevBar::Height() const {

@@ -22,8 +22,13 @@ public:
     bool AddBand(const Band& band);
     int IndexOf(UINT bandId) const;
     void ShowBand(UINT bandId, bool show) const;
+    // Keeps a band on the row of the band before it.
+    void JoinRow(UINT bandId) const;
     void SetBandMinSize(UINT bandId, int minWidth, int minHeight, int width) const;
     int Height() const;
+    // The room a band takes besides its child: its label and borders.
+    int BandBorderWidth(UINT bandId) const;
+    RECT BandRect(UINT bandId) const;
 
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 

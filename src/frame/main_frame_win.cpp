@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/startup_rules.h"
+#include "browser/page_scroll_win.h"
 #include "browser/child_frame_win.h"
 #include "frame/menu_helpers_win.h"
 #include "frame/tab_rules.h"
@@ -32,6 +33,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
         MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
+        MessageHandler<WM_INITMENUPOPUP, &CMainFrame::OnInitMenuPopupTrimmed>(),
+        MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
@@ -60,8 +63,12 @@ const MessageMap* CMainFrame::ThisMessageMap() {
     return &map;
 }
 
-CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory)
-    : profile_(profile), prompter_(prompter), programDirectory_(std::move(programDirectory)) {}
+CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory,
+                       AddressRegistryKeys browserKeys)
+    : profile_(profile),
+      prompter_(prompter),
+      programDirectory_(std::move(programDirectory)),
+      addressBar_(std::move(browserKeys)) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -73,6 +80,9 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     if (!CreateBottomBar()) return -1;
 
     AddCommandTarget(&toolbarCommands_);
+    AddCommandTarget(&addressBar_);
+    AddCommandTarget(&popupCommands_);
+    addressBar_.SetShortcuts(&shortcuts_);
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     statusBar_.SetProgressWidth(80);
@@ -105,6 +115,17 @@ bool CMainFrame::CreateTopBars() {
     menuBand.idealWidth = menuSize.cx;
     if (!topRebar_.AddBand(menuBand)) return false;
     if (!toolBar_.AddToRebar(topRebar_.m_hWnd)) return false;
+
+    if (!addressBar_.Create(topRebar_.m_hWnd, *this)) return false;
+    AddCommandBar(addressBar_.m_hWnd);
+    const std::string addressText = LoadResString(IDS_ADDRESS_BAND);
+    CChevBar::Band addressBand;
+    addressBand.child = addressBar_.m_hWnd;
+    addressBand.text = addressText.c_str();
+    addressBand.id = kAddressBand;
+    addressBand.style = RBBS_NOGRIPPER | RBBS_BREAK;
+    addressBand.minHeight = addressBar_.Height();
+    if (!topRebar_.AddBand(addressBand)) return false;
 
     CChevBar::Band navigationBand;
     navigationBand.child = navigationBar_.m_hWnd;
@@ -185,9 +206,16 @@ void CMainFrame::FitTabBand() {
 void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
     if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
+        // The rebar takes its new width first: a layout at the old width would wrap the rows.
+        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, topRebar_.Height(), FALSE);
+        // The address band, with its "Address" label, takes all but 140 pixels of the row; the
+        // navigation bar sits in the rest.
         int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
-        topRebar_.SetBandMinSize(kAddressBand, addressWidth, navigationBar_.ButtonHeight(), addressWidth);
-        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, topRebar_.Height(), TRUE);
+        int label = topRebar_.BandBorderWidth(kAddressBand);
+        int field = addressWidth > label ? addressWidth - label : 0;
+        topRebar_.SetBandMinSize(kAddressBand, field, navigationBar_.ButtonHeight(), addressWidth);
+        // A rebar that once had to wrap the navigation bar keeps it on a row of its own.
+        topRebar_.JoinRow(kNavigationBand);
         int height = topRebar_.Height();
         ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, height, TRUE);
         client.top += height;
@@ -220,7 +248,7 @@ CBrisovaView* CMainFrame::ActiveBrowserView() const {
 // ---- what browser windows ask of the frame ----
 
 void CMainFrame::ShowAddress(const std::string& address) {
-    addressText_ = address;
+    if (addressBar_.m_hWnd) addressBar_.ShowAddress(address);
 }
 
 void CMainFrame::SetMessageText(const std::string& text) {
@@ -342,6 +370,7 @@ void CMainFrame::OnClose() {
     library_.reset();
     brisova::WriteSettings(profile_, settings_);
     ::RemovePropA(m_hWnd, kWindowProperty);
+    addressBar_.SaveTypedUrls();
     // Browser windows go with the frame, without their own close handling.
     DestroyWindow();
 }
@@ -382,6 +411,16 @@ LRESULT CMainFrame::OnHandOff(WPARAM, LPARAM) {
     mapping.reset();
     OpenWindow(false, &address, true);
     return 0;
+}
+
+LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
+    CPopupCommands::TrimToolsMenu(reinterpret_cast<HMENU>(wParam));
+    return CFrameWnd::OnInitMenuPopup(wParam, lParam);
+}
+
+LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM) {
+    if (CBrisovaView* view = ActiveBrowserView()) ScrollPageForWheel(view->control(), GET_WHEEL_DELTA_WPARAM(wParam));
+    return Default();
 }
 
 void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {

@@ -10,8 +10,10 @@
 #include "controls/chevron_rebar_win.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
+#include "frame/address_bar_win.h"
 #include "frame/command_state.h"
 #include "frame/navigation_bar_win.h"
+#include "frame/popup_commands_win.h"
 #include "frame/toolbar_commands_win.h"
 #include "frame/toolbar_win.h"
 #include "infolib/library_commands_win.h"
@@ -31,7 +33,8 @@ inline constexpr UINT WM_HAND_OFF = WM_USER + 3;
 
 class CMainFrame final : public CMDIFrameWnd, public BrowserWindowHost {
 public:
-    CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory);
+    CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory,
+               AddressRegistryKeys browserKeys = {});
     ~CMainFrame() override;
     DECLARE_MESSAGE_MAP()
 
@@ -45,11 +48,12 @@ public:
     CLibraryCommands* library() const { return library_.get(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
+    CAddressBar& addressBar() { return addressBar_; }
     CBrisovaToolBar& toolBar() { return toolBar_; }
     CChevBar& topRebar() { return topRebar_; }
     HWND bottomRebar() const { return bottomRebar_; }
     // The text the address field shows.
-    const std::string& addressText() const { return addressText_; }
+    std::string addressText() const { return addressBar_.Text(); }
 
     // BrowserWindowHost
     void ShowAddress(const std::string& address) override;
@@ -84,6 +88,8 @@ private:
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
     LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
     void OnToolBarDropDown(NMHDR* header, LRESULT* result);
@@ -130,14 +136,17 @@ private:
     CMenuBar menuBar_;
     CNavigationBar navigationBar_;
     CChevBar topRebar_;
+    CAddressBar addressBar_;
     CStatusBarWithProgress statusBar_{100};
     HWND bottomRebar_ = nullptr;
     // Set once the frame closes: windows going away then change no tabs and no record.
     bool shuttingDown_ = false;
     CTabBar tabBar_;
     ScopedIcon secureIcon_;
-    std::string addressText_;
     std::vector<CCmdTarget*> commandTargets_;
     std::unique_ptr<CLibraryCommands> library_;
+    CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
+    // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
+    std::vector<brisova::ShortcutEntry> shortcuts_;
     bool workOffline_ = false;
 };

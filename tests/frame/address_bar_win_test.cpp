@@ -51,34 +51,14 @@ private:
 class AddressBar : public AppFixture {
 protected:
     void SetUp() override {
-        base_ = "Software\\BrisovaTests\\address-" + std::to_string(::GetCurrentProcessId());
-        keys_.typedUrls = base_ + "\\TypedUrls";
-        keys_.main = base_ + "\\Main";
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());
+        keys_ = browserKeys_;
         WriteSetting("EnableHomePage", "0");
     }
-    void TearDown() override {
-        // The frame routes commands to the bar: it goes first.
-        if (app_ && app_->mainFrame() && app_->mainFrame()->m_hWnd) app_->mainFrame()->DestroyWindow();
-        bar_.reset();
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());
-    }
 
-    // The program as the frame builds it: the bar in the top rebar, commands 1 and 32771 routed.
+    // The program with its address bar, which reads this test's registry values.
     void StartBar() {
         ASSERT_TRUE(Start());
-        bar_ = std::make_unique<CAddressBar>(keys_);
-        ASSERT_TRUE(bar_->Create(frame().topRebar().m_hWnd, frame()));
-        frame().AddCommandTarget(bar_.get());
-        std::string text = "Address";
-        CChevBar::Band band;
-        band.child = bar_->m_hWnd;
-        band.text = text.c_str();
-        band.id = 2;
-        band.style = RBBS_NOGRIPPER | RBBS_BREAK;
-        band.minHeight = bar_->Height();
-        ASSERT_TRUE(frame().topRebar().AddBand(band));
-        frame().RecalcLayout();
+        bar_ = &frame().addressBar();
     }
 
     void WriteValue(const std::string& key, const std::string& name, const std::string& text) const {
@@ -124,9 +104,8 @@ protected:
     }
     CChildFrame* Open(const std::string& address) { return frame().OpenWindow(false, &address, true); }
 
-    std::string base_;
     AddressRegistryKeys keys_;
-    std::unique_ptr<CAddressBar> bar_;
+    CAddressBar* bar_ = nullptr;
 };
 
 TEST_F(AddressBar, EnterOpensTheCompletedTextInTheActiveWindowAndListsItOnce) {
@@ -201,7 +180,7 @@ TEST_F(AddressBar, ReadingStopsAtTheFirstGapAndAMissingKeyIsMadeAtSaving) {
     StartBar();
     EXPECT_EQ(bar_->Items(), (Strings{"http://one", "http://three"}));
 
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, keys_.typedUrls.c_str());
     TypeAndPressEnter("new.example");
     EXPECT_TRUE(bar_->SaveTypedUrls());
     EXPECT_EQ(ReadValue("url1"), "http://new.example");

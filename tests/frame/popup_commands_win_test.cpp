@@ -6,18 +6,13 @@
 
 class PopupCommands : public AppFixture {
 protected:
-    void TearDown() override {
-        if (app_ && app_->mainFrame() && app_->mainFrame()->m_hWnd) app_->mainFrame()->DestroyWindow();
-    }
     static int ItemCount(HMENU menu) { return ::GetMenuItemCount(menu); }
 };
 
 TEST_F(PopupCommands, TheSwitchFlipsTheSettingAndEveryOpenWindow) {
     WriteSetting("EnableHomePage", "0");
     ASSERT_TRUE(Start());
-    int enableAutoFilter = 1;
-    CPopupCommands commands(frame().tabBar(), enableAutoFilter);
-    frame().AddCommandTarget(&commands);
+    const int& enableAutoFilter = frame().settings().enableAutoFilter;
     Command(ID_FILE_NEW_BLANK);
     Command(ID_FILE_NEW_BLANK);
     ASSERT_EQ(Windows().size(), 2u);
@@ -29,7 +24,6 @@ TEST_F(PopupCommands, TheSwitchFlipsTheSettingAndEveryOpenWindow) {
     Command(ID_BLOCK_POPUPS);
     EXPECT_EQ(enableAutoFilter, 1);
     for (CChildFrame* window : Windows()) EXPECT_TRUE(window->view()->options().blockPopups);
-    frame().DestroyWindow();
 }
 
 TEST_F(PopupCommands, TheToolsMenuKeepsOnlyItsOwnEightItems) {

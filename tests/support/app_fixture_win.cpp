@@ -47,6 +47,10 @@ public:
 }  // namespace
 
 AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
+    std::string keys = "Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId());
+    browserKeys_.typedUrls = keys + "\\TypedUrls";
+    browserKeys_.main = keys + "\\Main";
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
 }
@@ -60,6 +64,7 @@ AppFixture::~AppFixture() {
         if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
     }
     RemoveTree(directory_);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId())).c_str());
 }
 
 void AppFixture::WriteProgramFile(const std::string& relative, const std::string& text) const {
@@ -85,7 +90,7 @@ std::string AppFixture::ReadSetting(const std::string& key, const std::string& s
 }
 
 bool AppFixture::Start(const std::vector<std::string>& arguments) {
-    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory()});
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_});
     bool started = app_->Start(arguments);
     PumpPending();
     return started;

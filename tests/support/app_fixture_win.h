@@ -46,6 +46,8 @@ protected:
     static ScriptedBrowser* BrowserOf(CChildFrame* window);
 
     std::string directory_;
+    // The browser's registry values of this test, instead of the system browser's.
+    AddressRegistryKeys browserKeys_;
     brisova::ScriptedPrompter prompter_;
     std::unique_ptr<CBrisovaApp> app_;
 };
