@@ -1,0 +1,49 @@
+#include "online/online_services_win.h"
+
+#include "framework/text_win.h"
+#include "online/file_store.h"
+#include "online/restart_replacer_win.h"
+#include "online/wall_clock.h"
+#include "online/wininet_fetcher_win.h"
+
+#include <filesystem>
+
+namespace {
+
+// Through the wide form, so the directory is found whatever the C library's locale.
+brisova::DirectoryFileStore ProgramFiles(const std::string& programDirectory) {
+    return brisova::DirectoryFileStore(std::filesystem::path(WideFromNarrow(programDirectory)));
+}
+
+}  // namespace
+
+bool CGetDataFromNet::Start(const std::string& programDirectory) {
+    return Launch([programDirectory](HANDLE stopEvent) {
+        brisova::DirectoryFileStore files = ProgramFiles(programDirectory);
+        WinInetFetcher http(stopEvent);
+        brisova::SystemWallClock clock;
+        EventStopSignal stop(stopEvent);
+        MoveAtRestartReplacer replacer(programDirectory);
+        return brisova::UpdateChecker({files, http, clock, stop, replacer}).Run();
+    });
+}
+
+bool CCounter::Start(const std::string& programDirectory) {
+    return Launch([programDirectory, delay = delay_](HANDLE stopEvent) {
+        brisova::DirectoryFileStore files = ProgramFiles(programDirectory);
+        WinInetFetcher http(stopEvent);
+        brisova::SystemWallClock clock;
+        EventStopSignal stop(stopEvent);
+        return brisova::RunUsageCounter({files, http, clock, stop}, delay);
+    });
+}
+
+void COnlineServices::Start(const std::string& programDirectory) {
+    counter_.Start(programDirectory);
+    updateChecker_.Start(programDirectory);
+}
+
+void COnlineServices::Stop() {
+    updateChecker_.Stop();
+    counter_.Stop();
+}
