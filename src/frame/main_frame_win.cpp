@@ -94,6 +94,8 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     // 17. The objects that live as long as the frame.
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
     AddCommandTarget(library_.get());
+    // The usage counter first, then the update checker; both end on their own.
+    online_.Start(programDirectory_);
     return 0;
 }
 
@@ -364,6 +366,8 @@ void CMainFrame::OnClose() {
     }
     shuttingDown_ = true;
     profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, {});
+    // The worker threads stop without finishing their work; this returns once both have ended.
+    online_.Stop();
     SetStatusIcon(false);
     secureIcon_.reset();
     std::erase(commandTargets_, library_.get());

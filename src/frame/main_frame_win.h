@@ -17,6 +17,7 @@
 #include "frame/toolbar_commands_win.h"
 #include "frame/toolbar_win.h"
 #include "infolib/library_commands_win.h"
+#include "online/online_services_win.h"
 #include "frame/tab_bar_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
@@ -145,6 +146,7 @@ private:
     ScopedIcon secureIcon_;
     std::vector<CCmdTarget*> commandTargets_;
     std::unique_ptr<CLibraryCommands> library_;
+    COnlineServices online_;
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
