@@ -207,3 +207,50 @@ TEST_F(FrameBars, MenuPromptsGoToTheStatusBarAndReadyComesBack) {
     frame().SendMessage(WM_EXITMENULOOP);
     EXPECT_EQ(frame().statusBar().MessageText(), "Ready");
 }
+
+class TabClicks : public AppFixture {
+protected:
+    void StartWithWindows(const std::string& middle, const std::string& dbl) {
+        WriteSetting("EnableHomePage", "0");
+        WriteSetting("MouseCloseWindow", middle);
+        WriteSetting("MouseDoubleCloseWindow", dbl);
+        ASSERT_TRUE(Start());
+        Command(ID_FILE_NEW_BLANK);
+        Command(ID_FILE_NEW_BLANK);
+        ASSERT_EQ(Windows().size(), 2u);
+    }
+    // Clicks the middle of the first tab, which belongs to the window that is not active.
+    void ClickFirstTab(UINT message) {
+        RECT tab{};
+        frame().tabBar().SendMessage(TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+        LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+        frame().tabBar().SendMessage(message, message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0, at);
+        PumpUntil([&] { return Windows().size() < 2; }, std::chrono::milliseconds(300));
+    }
+};
+
+TEST_F(TabClicks, DoubleClickClosesThatWindowEvenWhenItIsNotActive) {
+    StartWithWindows("1", "1");
+    CChildFrame* second = Windows()[1];
+    ClickFirstTab(WM_LBUTTONDBLCLK);
+    EXPECT_EQ(Windows(), std::vector<CChildFrame*>{second});
+}
+
+TEST_F(TabClicks, DoubleClickDoesNothingWhenSwitchedOff) {
+    StartWithWindows("1", "0");
+    ClickFirstTab(WM_LBUTTONDBLCLK);
+    EXPECT_EQ(Windows().size(), 2u);
+}
+
+TEST_F(TabClicks, MiddleClickClosesOnlyWhenTheSettingIsExactlyOne) {
+    StartWithWindows("2", "0");
+    ClickFirstTab(WM_MBUTTONUP);
+    EXPECT_EQ(Windows().size(), 2u);
+}
+
+TEST_F(TabClicks, MiddleClickClosesTheClickedWindow) {
+    StartWithWindows("1", "0");
+    CChildFrame* second = Windows()[1];
+    ClickFirstTab(WM_MBUTTONUP);
+    EXPECT_EQ(Windows(), std::vector<CChildFrame*>{second});
+}
