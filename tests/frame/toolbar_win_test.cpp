@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frame/customize_toolbar_dialog_win.h"
+#include "support/recording_cmd_ui_win.h"
 #include "frame/toolbar_commands_win.h"
 #include "frame/toolbar_sequence.h"
 #include "frame/toolbar_win.h"
@@ -208,20 +209,6 @@ private:
     }
 };
 
-// Records the check mark a command gets, as a menu item would.
-class RecordingCmdUI final : public CCmdUI {
-public:
-    using CCmdUI::CCmdUI;
-    void Enable(bool on) override {
-        enableChanged_ = true;
-        enabled = on;
-    }
-    void SetCheck(int state) override { checked = state != 0; }
-    void SetRadio(bool) override {}
-    void SetText(const std::string&) override {}
-    bool enabled = false;
-    bool checked = false;
-};
 }  // namespace
 
 const MessageMap* RecordingHost::ThisMessageMap() {

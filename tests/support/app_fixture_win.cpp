@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "framework/cmd_target_win.h"
+#include "support/recording_cmd_ui_win.h"
 
 namespace {
 std::string NewTemporaryDirectory() {
@@ -30,20 +30,6 @@ void RemoveTree(const std::string& dir) {
     ::SHFileOperationA(&op);
 }
 
-// Records the state a command gets, as a menu item would.
-class RecordingCmdUI final : public CCmdUI {
-public:
-    using CCmdUI::CCmdUI;
-    void Enable(bool on) override {
-        enableChanged_ = true;
-        enabled = on;
-    }
-    void SetCheck(int state) override { checked = state != 0; }
-    void SetRadio(bool on) override { checked = on; }
-    void SetText(const std::string&) override {}
-    bool enabled = true;
-    bool checked = false;
-};
 }  // namespace
 
 AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
