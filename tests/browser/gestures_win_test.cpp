@@ -1,26 +1,15 @@
 // Right-button gestures and middle clicks under Wine: the messages the test posts to the page go
 // through the program's message loop, as the user's would.
-#include "support/app_fixture_win.h"
+#include "support/manual_clock_fixture_win.h"
 
 #include <chrono>
 
-#include "platform/tick_clock.h"
 
 using namespace std::chrono_literals;
 using Strings = std::vector<std::string>;
 
-namespace {
-brisova::ManualTickClock g_clock;
-}  // namespace
-
-class Gestures : public AppFixture {
+class Gestures : public ManualClockFixture {
 protected:
-    void SetUp() override {
-        g_clock = brisova::ManualTickClock();
-        CFixedHtmlView::UseClock(&g_clock);
-        WriteSetting("EnableHomePage", "0");
-    }
-    void TearDown() override { CFixedHtmlView::UseClock(nullptr); }
 
     void StartOn(const std::string& address = "http://page.example/") {
         ASSERT_TRUE(Start());
@@ -121,12 +110,12 @@ TEST_F(Gestures, MiddleClickThatPostsDataOrComesLateStaysInPlace) {
     EXPECT_EQ(view()->address(), "http://page.example/form");
 
     MiddleClick();
-    g_clock.Advance(2001ms);
+    clock_.Advance(2001ms);
     EXPECT_FALSE(page()->RaiseBeforeNavigate("http://page.example/late", ScriptedBrowser::TopFrame()));
     EXPECT_EQ(Windows().size(), 1u);
 
     MiddleClick();
-    g_clock.Advance(2s);
+    clock_.Advance(2s);
     EXPECT_TRUE(page()->RaiseBeforeNavigate("http://frame.example/", ScriptedBrowser::ChildFrame()));
     ASSERT_EQ(Windows().size(), 2u);
     EXPECT_EQ(ActiveWindow(), window_) << "ActiveNewWindow 0 opens it behind";

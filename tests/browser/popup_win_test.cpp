@@ -1,26 +1,15 @@
 // Pages asking for new windows under Wine: the blocker lets through what the user asked for,
 // timed on a clock the test moves by hand.
-#include "support/app_fixture_win.h"
+#include "support/manual_clock_fixture_win.h"
 
 #include <chrono>
 
-#include "platform/tick_clock.h"
 #include "resource.h"
 
 using namespace std::chrono_literals;
 
-namespace {
-brisova::ManualTickClock g_clock;
-}  // namespace
-
-class PopupPolicy : public AppFixture {
+class PopupPolicy : public ManualClockFixture {
 protected:
-    void SetUp() override {
-        g_clock = brisova::ManualTickClock();
-        CFixedHtmlView::UseClock(&g_clock);
-        WriteSetting("EnableHomePage", "0");
-    }
-    void TearDown() override { CFixedHtmlView::UseClock(nullptr); }
 
     void StartOn(const std::string& address) {
         ASSERT_TRUE(Start());
@@ -64,19 +53,19 @@ protected:
 TEST_F(PopupPolicy, LeftClickJustifiesOneSecondAndEnterFive) {
     StartOn("http://ads.example/");
     LeftClick();
-    g_clock.Advance(3s);
+    clock_.Advance(3s);
     EXPECT_EQ(PopUp(), nullptr);
 
     LeftClick();
-    g_clock.Advance(1s);
+    clock_.Advance(1s);
     EXPECT_NE(PopUp(), nullptr);
 
     PressEnter();
-    g_clock.Advance(3s);
+    clock_.Advance(3s);
     EXPECT_NE(PopUp(), nullptr);
 
     PressEnter();
-    g_clock.Advance(5001ms);
+    clock_.Advance(5001ms);
     EXPECT_EQ(PopUp(), nullptr);
 }
 
