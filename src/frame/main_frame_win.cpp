@@ -208,14 +208,20 @@ void CMainFrame::FitTabBand() {
 void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
     if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
-        // The rebar takes its new width first: a layout at the old width would wrap the rows.
-        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, topRebar_.Height(), FALSE);
+        // The rebar takes its new width first: a layout at the old width would wrap the rows. It
+        // takes no height yet: a rebar taller than its rows breaks its last band onto a row of
+        // its own to fill the room, and the break then stays.
+        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
         // The address band, with its "Address" label, takes all but 140 pixels of the row; the
         // navigation bar sits in the rest.
         int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
         int label = topRebar_.BandBorderWidth(kAddressBand);
         int field = addressWidth > label ? addressWidth - label : 0;
         topRebar_.SetBandMinSize(kAddressBand, field, navigationBar_.ButtonHeight(), addressWidth);
+        // The navigation band asks for all 140 pixels: the row shrinks it from the right to what
+        // is left after the separator, so the address band keeps exactly its width.
+        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), navigationBar_.ButtonHeight(),
+                                 kNavigationRoom);
         // A rebar that once had to wrap the navigation bar keeps it on a row of its own.
         topRebar_.JoinRow(kNavigationBand);
         int height = topRebar_.Height();
