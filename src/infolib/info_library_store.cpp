@@ -172,7 +172,11 @@ bool InfoLibraryStore::FinishPageSave(InfoNode* folder, std::string_view name) {
         RemoveDirectoryTree(directory);
         return false;
     }
-    AddNode(folder, name, *file, NodeType::Page);
+    // A folder that takes no more nodes would leave the files in a directory no page owns.
+    if (!AddNode(folder, name, *file, NodeType::Page)) {
+        RemoveDirectoryTree(directory);
+        return false;
+    }
     MakeTextCopy(JoinPath(directory, *file));
     return true;
 }

@@ -64,8 +64,8 @@ public:
 
     // Saving a page happens in two steps around the browser's own save: first a fresh, empty
     // directory named after the next id (returned), then the first file in it becomes a page
-    // of the folder and gets its text copy. Without a file the directory is removed and false
-    // returned.
+    // of the folder and gets its text copy. Without a file, or when the folder refuses the page
+    // (see AddNode), the directory is removed and false returned.
     std::optional<std::string> BeginPageSave();
     bool FinishPageSave(InfoNode* folder, std::string_view name);
 

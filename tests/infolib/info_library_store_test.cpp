@@ -119,6 +119,21 @@ TEST_F(LibraryStore, SaveWithoutAFileRemovesTheDirectoryAndAddsNothing) {
     EXPECT_EQ(store->nextId(), 1);
 }
 
+TEST_F(LibraryStore, APageTheFolderRefusesLeavesNoDirectoryBehind) {
+    auto store = Open();
+    InfoNode* deepest = store->root();
+    while (InfoNode* sub = store->AddNode(deepest, "f", "", NodeType::Folder)) deepest = sub;
+    std::int32_t id = store->nextId();
+    std::optional<std::string> pageDir = store->BeginPageSave();
+    ASSERT_TRUE(pageDir);
+    std::ofstream(JoinPath(*pageDir, "page.htm"), std::ios::binary) << "<HTML></HTML>";
+
+    EXPECT_FALSE(store->FinishPageSave(deepest, "too deep"));
+    EXPECT_FALSE(dir.Exists(std::to_string(id)));
+    EXPECT_EQ(store->nextId(), id);
+    EXPECT_TRUE(deepest->children.empty());
+}
+
 TEST_F(LibraryStore, NextIdBehindTheIdsInUseIsMovedPastThem) {
     NodeList top;
     top.push_back(MakeFolder(0, "My Information"));
