@@ -61,9 +61,10 @@ void CAddInformationDialog::OnSelectionChanged(NMHDR*, LRESULT* result) {
     UpdateButtons();
 }
 
-brisova::PromptAnswer CAddInformationDialog::Ask(const std::string& text, brisova::PromptButtons buttons) {
+brisova::PromptAnswer CAddInformationDialog::Ask(const std::string& text, const std::string& caption,
+                                                 brisova::PromptButtons buttons) {
     ::EnableWindow(m_hWnd, FALSE);
-    brisova::PromptAnswer answer = prompter_.Ask(text, buttons);
+    brisova::PromptAnswer answer = prompter_.Ask(text, caption, buttons);
     ::EnableWindow(m_hWnd, TRUE);
     ::SetActiveWindow(m_hWnd);
     return answer;
@@ -86,7 +87,9 @@ void CAddInformationDialog::OnDeleteFolder() {
     if (!library_) return;
     const brisova::InfoNode* folder = library_->SelectedFolder(Tree());
     if (!folder || folder == library_->store().root()) return;
-    if (Ask(kDeleteFolderQuestion, brisova::PromptButtons::YesNo) != brisova::PromptAnswer::Yes) return;
+    if (Ask(kDeleteFolderQuestion, kDeleteFolderCaption, brisova::PromptButtons::YesNo) != brisova::PromptAnswer::Yes) {
+        return;
+    }
     library_->DeleteSelectedFolder(Tree());
     UpdateButtons();
 }
@@ -98,7 +101,7 @@ void CAddInformationDialog::OnOK() {
     if (name.empty() || !library_->SelectedFolder(Tree())) return;
     saved_ = library_->SavePage(Tree(), name, save_);
     CloseLibrary();
-    if (!saved_) Ask(kPageNotSavedMessage, brisova::PromptButtons::Ok);
+    if (!saved_) Ask(kPageNotSavedMessage, brisova::kProgramCaption, brisova::PromptButtons::Ok);
     EndDialog(saved_ ? IDOK : IDCANCEL);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/prompter.h"
 
 inline constexpr const char* kDeleteFolderQuestion = "Are you sure you want to delete the folder?";
+inline constexpr const char* kDeleteFolderCaption = "Delete Folder";
 inline constexpr const char* kPageNotSavedMessage = "The page could not be saved in your ZaDededorizev.";
 
 class CAddInformationDialog final : public CDialog {
@@ -35,7 +36,7 @@ private:
     void OnSelectionChanged(NMHDR* header, LRESULT* result);
     void UpdateButtons() const;
     // Asks with the dialog disabled, since the question's window is not owned by the dialog.
-    brisova::PromptAnswer Ask(const std::string& text, brisova::PromptButtons buttons);
+    brisova::PromptAnswer Ask(const std::string& text, const std::string& caption, brisova::PromptButtons buttons);
     // Writes the tree file when the dialog changed it.
     void CloseLibrary() { library_.reset(); }
 

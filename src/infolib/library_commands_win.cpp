@@ -82,7 +82,8 @@ void CLibraryCommands::HandleLibraryAddress(CChildFrame* window, const std::stri
     if (!check.request) return;
     if (check.askFirst) {
         const std::string question(brisova::kDeleteQuestion);
-        if (prompter_.Ask(question, brisova::PromptButtons::YesNo) != brisova::PromptAnswer::Yes) return;
+        const std::string caption(brisova::kDeleteCaption);
+        if (prompter_.Ask(question, caption, brisova::PromptButtons::YesNo) != brisova::PromptAnswer::Yes) return;
     }
     Post({*check.request, check.folderId, std::move(check.argument), window ? window->m_hWnd : nullptr});
 }

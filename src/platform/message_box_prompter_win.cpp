@@ -10,10 +10,11 @@ HWND Owner() {
 }
 }  // namespace
 
-brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, brisova::PromptButtons buttons) {
+brisova::PromptAnswer MessageBoxPrompter::Ask(const std::string& text, const std::string& caption,
+                                              brisova::PromptButtons buttons) {
     HWND owner = Owner();
     UINT type = buttons == brisova::PromptButtons::YesNo ? MB_YESNO | MB_ICONQUESTION : MB_OK;
-    switch (::MessageBoxA(owner, text.c_str(), "Brisova", type)) {
+    switch (::MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
     case IDYES: return brisova::PromptAnswer::Yes;
     case IDNO: return brisova::PromptAnswer::No;
     case IDOK: return brisova::PromptAnswer::Ok;

@@ -7,7 +7,9 @@
 
 class MessageBoxPrompter final : public brisova::Prompter {
 public:
-    brisova::PromptAnswer Ask(const std::string& text, brisova::PromptButtons buttons) override;
+    using brisova::Prompter::Ask;
+    brisova::PromptAnswer Ask(const std::string& text, const std::string& caption,
+                              brisova::PromptButtons buttons) override;
     // The "Shut Down" dialog.
     brisova::ExitAnswer ConfirmExit() override;
 };

@@ -124,6 +124,7 @@ TEST_F(AddInformation, DeletingAFolderAsksAndRemovesThePagesBelowIt) {
     ASSERT_TRUE(script.completed()) << script.failure();
 
     EXPECT_EQ(prompter_.questions(), (Strings{kDeleteFolderQuestion, kDeleteFolderQuestion}));
+    EXPECT_EQ(prompter_.captions(), (Strings{"Delete Folder", "Delete Folder"}));
     EXPECT_FALSE(LibraryPathExists("4"));
     EXPECT_FALSE(LibraryPathExists("6"));
     EXPECT_TRUE(LibraryPathExists("2\\Alpha.htm"));
@@ -145,6 +146,7 @@ TEST_F(AddInformation, APageThatCannotBeSavedIsReportedAndLeavesNothingBehind) {
     ASSERT_TRUE(script.completed()) << script.failure();
 
     EXPECT_EQ(prompter_.questions(), Strings{kPageNotSavedMessage});
+    EXPECT_EQ(prompter_.captions(), Strings{"Brisova"});
     EXPECT_FALSE(LibraryPathExists("1"));
     EXPECT_EQ(StoredLibrary()->nextId(), 1);
     EXPECT_EQ(commands_->library().store().root()->children.size(), 0u);

@@ -89,6 +89,7 @@ TEST_F(LibraryRequests, DeleteAsksCutsTheRowRemovesThePageAndRewritesTheTree) {
     commands_->HandleLibraryAddress(window, "http://$D2_0.html");
     const std::string question(brisova::kDeleteQuestion);
     EXPECT_EQ(prompter_.questions(), (Strings{question, question}));
+    EXPECT_EQ(prompter_.captions(), (Strings{"Delete Information", "Delete Information"}));
     ASSERT_TRUE(DeliverLibraryRequests());
 
     std::string page = ReadLibraryFile("webtmp\\0.html");
