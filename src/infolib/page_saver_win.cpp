@@ -6,7 +6,7 @@
 #include "browser/brisova_view_win.h"
 #include "framework/handles_win.h"
 #include "framework/text_win.h"
-#include "infolib/library_paths.h"
+#include "infolib/resource_fetcher_win.h"
 #include "infolib/saved_page_name.h"
 
 namespace {
@@ -30,6 +30,11 @@ std::string DocumentBytes(IDispatch* document) {
     return text;
 }
 
+class NothingFetched final : public brisova::ResourceFetcher {
+public:
+    std::optional<std::string> Fetch(const std::string&) override { return std::nullopt; }
+};
+
 }  // namespace
 
 std::string SavedPageFileNameFor(const std::string& title) {
@@ -37,18 +42,34 @@ std::string SavedPageFileNameFor(const std::string& title) {
     return NarrowFromWide(wide.c_str(), static_cast<int>(wide.size()));
 }
 
+DocumentPageSaver::DocumentPageSaver(FetcherFactory makeFetcher) : makeFetcher_(std::move(makeFetcher)) {
+    if (!makeFetcher_) {
+        makeFetcher_ = [](const std::string& pageAddress) {
+            return std::make_unique<WinInetResourceFetcher>(pageAddress);
+        };
+    }
+}
+
 bool DocumentPageSaver::Save(CBrisovaView& view, const std::string& directory) {
     BrowserControl* control = view.control();
     if (!control) return false;
     IDispatch* document = control->Document();
     if (!document) return false;
-    bool saved = SaveDocument(document, view.title(), directory);
+    bool saved = SaveDocument(document, view.title(), view.address(), directory);
     document->Release();
     return saved;
 }
 
-bool DocumentPageSaver::SaveDocument(IDispatch* document, const std::string& title,
+bool DocumentPageSaver::SaveDocument(IDispatch* document, const std::string& title, const std::string& address,
                                      const std::string& directory) {
     std::string bytes = DocumentBytes(document);
-    return !bytes.empty() && files_.Replace(brisova::JoinPath(directory, SavedPageFileNameFor(title)), bytes);
+    if (bytes.empty()) return false;
+    // Fetching may take a few seconds, with the program waiting.
+    HCURSOR previous = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+    std::unique_ptr<brisova::ResourceFetcher> fetcher = makeFetcher_(address);
+    NothingFetched nothing;
+    bool saved = brisova::SaveCompletePage(files_, fetcher ? *fetcher : nothing, bytes, address, directory,
+                                           SavedPageFileNameFor(title));
+    ::SetCursor(previous);
+    return saved;
 }

@@ -1,15 +1,19 @@
-// How a page shown in a browser window gets into the library: one file written into the page
-// directory. The document serialises its own HTML (IPersistStreamInit::Save into memory), and
-// the library writes that under a name made from the page title. Unlike the control's Save As,
-// this needs no dialog, no keystrokes sent blindly into whichever window has the focus, and no
-// change to the system browser's "Save Directory".
+// How a page shown in a browser window gets into the library: the page file written into the
+// page directory, with what the page loads in its companion folder beside it (see
+// infolib/complete_page.h). The document serialises its own HTML (IPersistStreamInit::Save into
+// memory), and the library writes that under a name made from the page title. Unlike the
+// control's Save As, this needs no dialog, no keystrokes sent blindly into whichever window has
+// the focus, and no change to the system browser's "Save Directory".
 #pragma once
 
 #include <windows.h>
 #include <oaidl.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "infolib/complete_page.h"
 #include "infolib/library_files.h"
 
 class CBrisovaView;
@@ -23,11 +27,20 @@ public:
 
 class DocumentPageSaver final : public PageSaver {
 public:
+    // Makes the fetcher of one page's resources, given the page's address.
+    using FetcherFactory = std::function<std::unique_ptr<brisova::ResourceFetcher>(const std::string& pageAddress)>;
+
+    // Fetches through WinINet with its default limits unless told otherwise.
+    explicit DocumentPageSaver(FetcherFactory makeFetcher = {});
+
     bool Save(CBrisovaView& view, const std::string& directory) override;
-    // Writes the HTML of `document` into `directory`, in a file named after `title`.
-    bool SaveDocument(IDispatch* document, const std::string& title, const std::string& directory);
+    // Writes the HTML of `document`, the page at `address`, into `directory`, in a file named
+    // after `title`, and what it loads into the companion folder.
+    bool SaveDocument(IDispatch* document, const std::string& title, const std::string& address,
+                      const std::string& directory);
 
 private:
+    FetcherFactory makeFetcher_;
     brisova::DiskLibraryFiles files_;
 };
 

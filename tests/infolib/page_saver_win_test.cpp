@@ -1,13 +1,21 @@
 // Saving a document's HTML into a page directory, with a document object that serialises itself
-// the way the browser's does.
+// the way the browser's does, and what the page loads fetched from a server in the test's process.
 #include "infolib/page_saver_win.h"
+
+#include "infolib/resource_fetcher_win.h"
+#include "support/loopback_http_server_win.h"
 
 #include <gtest/gtest.h>
 
 #include <ocidl.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+
+using namespace std::chrono_literals;
+using Stall = LoopbackHttpServer::Stall;
 
 namespace {
 
@@ -71,10 +79,11 @@ protected:
         std::ifstream in(directory_ / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::vector<std::string> Files() const {
+    std::vector<std::string> Files(const std::string& folder = {}) const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(directory_))
+        for (const auto& entry : std::filesystem::directory_iterator(directory_ / folder))
             names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -87,7 +96,7 @@ protected:
 TEST_F(PageSaving, DocumentHtmlGoesIntoOneFileNamedAfterTheTitle) {
     std::string html = "<HTML><BODY>" + std::string(100000, 'x') + "</BODY></HTML>";
     FakeDocument document(html);
-    ASSERT_TRUE(saver_.SaveDocument(&document, "A/B", directory_.string()));
+    ASSERT_TRUE(saver_.SaveDocument(&document, "A/B", "http://site.test/", directory_.string()));
     EXPECT_EQ(Files(), std::vector<std::string>{"A_B.htm"});
     EXPECT_EQ(Read("A_B.htm"), html);
     // The page in the window stays as it was: not marked as saved, no reference kept.
@@ -98,7 +107,55 @@ TEST_F(PageSaving, DocumentHtmlGoesIntoOneFileNamedAfterTheTitle) {
 TEST_F(PageSaving, ADocumentThatCannotSerialiseWritesNothing) {
     FakeDocument empty("");
     FakeDocument foreign("<html></html>", false);
-    EXPECT_FALSE(saver_.SaveDocument(&empty, "Empty", directory_.string()));
-    EXPECT_FALSE(saver_.SaveDocument(&foreign, "Foreign", directory_.string()));
+    EXPECT_FALSE(saver_.SaveDocument(&empty, "Empty", "http://site.test/", directory_.string()));
+    EXPECT_FALSE(saver_.SaveDocument(&foreign, "Foreign", "http://site.test/", directory_.string()));
     EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(PageSaving, WhatThePageLoadsIsFetchedIntoTheCompanionFolder) {
+    LoopbackHttpServer server;
+    ASSERT_TRUE(server.listening());
+    const std::string png = "\x89PNG\r\n\x1a\npicture";
+    server.Serve("/img/logo.png", png);
+    server.Serve("/dir/style.css", "body { color: red }");
+    const std::string page = "http://" + server.authority() + "/dir/page.html";
+    FakeDocument document("<html><head><link rel=\"stylesheet\" href=\"style.css\"></head>"
+                          "<body><img src=\"../img/logo.png\"><img src='gone.png'></body></html>");
+
+    ASSERT_TRUE(saver_.SaveDocument(&document, "News", page, directory_.string()));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"News.htm", "News_files"}));
+    EXPECT_EQ(Files("News_files"), (std::vector<std::string>{"logo.png", "style.css"}));
+    EXPECT_EQ(Read("News_files/logo.png"), png);
+    EXPECT_EQ(Read("News_files/style.css"), "body { color: red }");
+    EXPECT_EQ(Read("News.htm"), "<html><head><link rel=\"stylesheet\" href=\"News_files/style.css\"></head>"
+                                "<body><img src=\"News_files/logo.png\"><img src='http://" +
+                                    server.authority() + "/dir/gone.png'></body></html>");
+    EXPECT_EQ(server.CountOf("/dir/gone.png"), 1u);
+    // The server hears the page as the referrer, as from the browser.
+    std::vector<LoopbackHttpServer::Request> requests = server.requests();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_NE(requests[0].head.find("Referer: " + page), std::string::npos) << requests[0].head;
+}
+
+TEST_F(PageSaving, AServerThatDoesNotAnswerCostsOnlyTheTimeAllowed) {
+    LoopbackHttpServer server;
+    ASSERT_TRUE(server.listening());
+    for (const char* path : {"/a.png", "/b.png", "/c.png"}) server.Serve(path, {200, "x", Stall::BeforeHeaders});
+    server.Serve("/d.png", {200, "x", Stall::InBody});
+    DocumentPageSaver saver([](const std::string& address) {
+        return std::make_unique<WinInetResourceFetcher>(address, WinInetResourceFetcher::Limits{400, 1000});
+    });
+    const std::string site = "http://" + server.authority();
+    FakeDocument document("<img src=/d.png><img src=/a.png><img src=/b.png><img src=/c.png>");
+
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(saver.SaveDocument(&document, "Slow", site + "/", directory_.string()));
+    auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, 3s);
+    EXPECT_GE(took, 900ms);
+    EXPECT_EQ(Files(), std::vector<std::string>{"Slow.htm"});
+    EXPECT_EQ(Read("Slow.htm"), "<img src=" + site + "/d.png><img src=" + site + "/a.png><img src=" + site +
+                                    "/b.png><img src=" + site + "/c.png>");
+    // Once the page's time is spent nothing more is asked.
+    EXPECT_EQ(server.CountOf("/c.png"), 0u);
 }
