@@ -1,5 +1,6 @@
 #include "infolib/page_saver_win.h"
 
+#include <mshtml.h>
 #include <ocidl.h>
 #include <objidl.h>
 
@@ -28,6 +29,25 @@ std::string DocumentBytes(IDispatch* document) {
     std::string text(static_cast<const char*>(bytes), static_cast<std::size_t>(stat.cbSize.QuadPart));
     ::GlobalUnlock(memory);
     return text;
+}
+
+// The address of the document being saved, as UTF-8 (which is how the browser escapes what is
+// not ASCII); `fallback` when the document does not say. The view's address may already be the
+// next page's while that loads.
+std::string DocumentAddress(IDispatch* document, const std::string& fallback) {
+    ComPtr<IHTMLDocument2> html;
+    document->QueryInterface(IID_IHTMLDocument2, html.ReceiveVoid());
+    BSTR url = nullptr;
+    if (!html || FAILED(html->get_URL(&url)) || !url) return fallback;
+    std::string address;
+    int length = static_cast<int>(::SysStringLen(url));
+    int n = ::WideCharToMultiByte(CP_UTF8, 0, url, length, nullptr, 0, nullptr, nullptr);
+    if (n > 0) {
+        address.resize(static_cast<std::size_t>(n));
+        ::WideCharToMultiByte(CP_UTF8, 0, url, length, address.data(), n, nullptr, nullptr);
+    }
+    ::SysFreeString(url);
+    return address.empty() ? fallback : address;
 }
 
 class NothingFetched final : public brisova::ResourceFetcher {
@@ -64,11 +84,12 @@ bool DocumentPageSaver::SaveDocument(IDispatch* document, const std::string& tit
                                      const std::string& directory) {
     std::string bytes = DocumentBytes(document);
     if (bytes.empty()) return false;
+    std::string pageAddress = DocumentAddress(document, address);
     // Fetching may take a few seconds, with the program waiting.
     HCURSOR previous = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
-    std::unique_ptr<brisova::ResourceFetcher> fetcher = makeFetcher_(address);
+    std::unique_ptr<brisova::ResourceFetcher> fetcher = makeFetcher_(pageAddress);
     NothingFetched nothing;
-    bool saved = brisova::SaveCompletePage(files_, fetcher ? *fetcher : nothing, bytes, address, directory,
+    bool saved = brisova::SaveCompletePage(files_, fetcher ? *fetcher : nothing, bytes, pageAddress, directory,
                                            SavedPageFileNameFor(title));
     ::SetCursor(previous);
     return saved;

@@ -34,8 +34,9 @@ public:
     explicit DocumentPageSaver(FetcherFactory makeFetcher = {});
 
     bool Save(CBrisovaView& view, const std::string& directory) override;
-    // Writes the HTML of `document`, the page at `address`, into `directory`, in a file named
-    // after `title`, and what it loads into the companion folder.
+    // Writes the HTML of `document` into `directory`, in a file named after `title`, and what
+    // it loads into the companion folder. Relative references are read against the document's
+    // own address, or `address` when it has none.
     bool SaveDocument(IDispatch* document, const std::string& title, const std::string& address,
                       const std::string& directory);
 
