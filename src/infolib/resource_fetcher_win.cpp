@@ -3,89 +3,14 @@
 #include <urlmon.h>
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
-#include <new>
+#include <string_view>
 
 #include "framework/text_win.h"
 #include "infolib/web_address.h"
 
 namespace {
 
-constexpr DWORD kPieceSize = 16 * 1024;
-
-// What one request shares with WinINet's status callback. An abandoned operation may still
-// complete after the fetch has returned, writing into the buffer and signalling the event, so
-// the request handle holds a reference of its own until WinINet reports the handle closing,
-// its last word about that handle.
-class RequestState {
-public:
-    RequestState() : completed_(::CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
-    RequestState(const RequestState&) = delete;
-    RequestState& operator=(const RequestState&) = delete;
-
-    bool usable() const { return static_cast<bool>(completed_); }
-    void AddRef() { refs_.fetch_add(1, std::memory_order_relaxed); }
-    void Release() {
-        if (refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
-    }
-
-    // Called before every operation, so that only its own completion can wake the wait.
-    void Begin() { ::ResetEvent(completed_.get()); }
-    void Complete(bool succeeded) {
-        succeeded_.store(succeeded);
-        ::SetEvent(completed_.get());
-    }
-    // Waits for the operation WinINet reported as pending. False when it failed or when the
-    // time ran out first.
-    bool Await(HANDLE timeUp) const {
-        HANDLE events[] = {timeUp, completed_.get()};
-        return ::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && succeeded_.load();
-    }
-
-    char buffer[kPieceSize];
-    DWORD bytesRead = 0;
-
-private:
-    ~RequestState() = default;
-
-    std::atomic<int> refs_{1};
-    std::atomic<bool> succeeded_{false};
-    ScopedHandle completed_;
-};
-
-struct ReleaseState {
-    void operator()(RequestState* state) const { state->Release(); }
-};
-using StateRef = std::unique_ptr<RequestState, ReleaseState>;
-
-void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, void* info, DWORD) {
-    auto* state = reinterpret_cast<RequestState*>(context);
-    if (!state) return;
-    if (status == INTERNET_STATUS_REQUEST_COMPLETE) {
-        auto* result = static_cast<const INTERNET_ASYNC_RESULT*>(info);
-        state->Complete(result && result->dwResult != 0);
-    } else if (status == INTERNET_STATUS_HANDLE_CLOSING) {
-        state->Release();
-    }
-}
-
-// The request is opened without a context, so that WinINet says nothing about it to the
-// callback until it has its own reference to the state.
-bool AttachState(HINTERNET request, RequestState& state) {
-    state.AddRef();
-    auto context = reinterpret_cast<DWORD_PTR>(&state);
-    if (::InternetSetOptionA(request, INTERNET_OPTION_CONTEXT_VALUE, &context, sizeof context)) return true;
-    state.Release();
-    return false;
-}
-
-std::optional<DWORD> HeaderNumber(HINTERNET request, DWORD header) {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (!::HttpQueryInfoA(request, header | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr)) return std::nullopt;
-    return value;
-}
+constexpr std::size_t kPieceSize = 16 * 1024;
 
 // The browser control's own, so that servers answer as they answered the page.
 std::string UserAgent() {
@@ -136,13 +61,10 @@ WinInetResourceFetcher::WinInetResourceFetcher(std::string pageAddress, Limits l
     : limits_(limits),
       deadline_(::GetTickCount64() + limits.totalMilliseconds),
       timer_(::CreateWaitableTimerW(nullptr, TRUE, nullptr)),
-      root_(::InternetOpenA(UserAgent().c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC)) {
+      session_(AsyncHttpRequest::OpenSession(UserAgent().c_str())) {
     // A local page's path is nobody's business.
     std::string scheme = brisova::AddressScheme(pageAddress);
     if (scheme == "http" || scheme == "https") referrer_ = std::move(pageAddress);
-    if (root_ && ::InternetSetStatusCallbackA(root_.get(), OnRequestStatus) == INTERNET_INVALID_STATUS_CALLBACK) {
-        root_.reset();
-    }
 }
 
 bool WinInetResourceFetcher::StartClock() {
@@ -158,7 +80,7 @@ std::optional<std::string> WinInetResourceFetcher::Fetch(const std::string& addr
     std::string scheme = brisova::AddressScheme(address);
     if (scheme == "file") return ReadLocalFile(address);
     if (scheme != "http" && scheme != "https") return std::nullopt;
-    if (!root_ || !StartClock()) return std::nullopt;
+    if (!session_ || !StartClock()) return std::nullopt;
     return FetchOnline(address);
 }
 
@@ -181,41 +103,32 @@ std::optional<std::string> WinInetResourceFetcher::FetchOnline(const std::string
     if (std::size_t hash = object.find('#'); hash != std::string::npos) object.resize(hash);
     if (object.empty() || object.front() != '/') object.insert(0, "/");
 
-    StateRef state(new (std::nothrow) RequestState);
-    if (!state || !state->usable() || host.empty()) return std::nullopt;
+    if (host.empty()) return std::nullopt;
 
     DWORD flags = INTERNET_FLAG_NO_UI | INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTP | INTERNET_FLAG_IGNORE_REDIRECT_TO_HTTPS;
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
     // Declared in this order so that the request closes before its connection.
-    ScopedInternet connection(::InternetConnectA(root_.get(), host.c_str(), parts.nPort, nullptr, nullptr,
+    ScopedInternet connection(::InternetConnectA(session_.get(), host.c_str(), parts.nPort, nullptr, nullptr,
                                                  INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return std::nullopt;
-    const char* acceptTypes[] = {"*/*", nullptr};
-    ScopedInternet request(::HttpOpenRequestA(connection.get(), "GET", object.c_str(), nullptr,
-                                              referrer_.empty() ? nullptr : referrer_.c_str(), acceptTypes, flags, 0));
-    if (!request || !AttachState(request.get(), *state)) return std::nullopt;
-
-    auto finished = [&](BOOL done) {
-        return done || (::GetLastError() == ERROR_IO_PENDING && state->Await(timer_.get()));
-    };
-    state->Begin();
-    if (!finished(::HttpSendRequestA(request.get(), nullptr, 0, nullptr, 0))) return std::nullopt;
-    std::optional<DWORD> status = HeaderNumber(request.get(), HTTP_QUERY_STATUS_CODE);
+    AsyncHttpRequest::Options options;
+    options.object = object.c_str();
+    options.referrer = referrer_.empty() ? nullptr : referrer_.c_str();
+    options.flags = flags;
+    options.pieceSize = kPieceSize;
+    AsyncHttpRequest request(connection.get(), options);
+    if (!request.Send(timer_.get())) return std::nullopt;
+    std::optional<DWORD> status = request.NumberHeader(HTTP_QUERY_STATUS_CODE);
     if (!status || *status < 200 || *status > 299) return std::nullopt;
-    std::optional<DWORD> length = HeaderNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH);
+    std::optional<DWORD> length = request.NumberHeader(HTTP_QUERY_CONTENT_LENGTH);
     if (length && *length > brisova::kMaxResourceBytes) return std::nullopt;
 
     std::string body;
     for (;;) {
-        if (::WaitForSingleObject(timer_.get(), 0) != WAIT_TIMEOUT) return std::nullopt;
-        state->Begin();
-        state->bytesRead = 0;
-        if (!finished(::InternetReadFile(request.get(), state->buffer, sizeof state->buffer, &state->bytesRead))) {
-            return std::nullopt;
-        }
-        DWORD got = std::min<DWORD>(state->bytesRead, sizeof state->buffer);
-        if (got == 0) return body;
-        if (body.size() + got > brisova::kMaxResourceBytes) return std::nullopt;
-        body.append(state->buffer, got);
+        std::optional<std::string_view> piece = request.Read(timer_.get());
+        if (!piece) return std::nullopt;
+        if (piece->empty()) return body;
+        if (body.size() + piece->size() > brisova::kMaxResourceBytes) return std::nullopt;
+        body.append(*piece);
     }
 }

@@ -11,13 +11,13 @@
 #pragma once
 
 #include <windows.h>
-#include <wininet.h>
 
 #include <optional>
 #include <string>
 
 #include "framework/handles_win.h"
 #include "infolib/complete_page.h"
+#include "platform/async_http_request_win.h"
 
 // How long one resource, and all of a page's together, may take.
 struct ResourceFetchLimits {
@@ -38,8 +38,6 @@ public:
     std::optional<std::string> Fetch(const std::string& address) override;
 
 private:
-    using ScopedInternet = UniqueHandle<NullIsInvalid<HINTERNET, ::InternetCloseHandle>>;
-
     std::optional<std::string> FetchOnline(const std::string& address);
     // Sets the timer for one fetch; false when no time is left.
     bool StartClock();
@@ -48,5 +46,5 @@ private:
     Limits limits_;
     ULONGLONG deadline_;
     ScopedHandle timer_;
-    ScopedInternet root_;
+    ScopedInternet session_;
 };

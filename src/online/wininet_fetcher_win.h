@@ -1,8 +1,5 @@
-// The online workers' HTTP request over WinINet. Requests run in WinINet's asynchronous mode so
-// that the worker thread itself stops waiting the moment the program asks it to end: a blocked
-// synchronous call cannot be relied on to return when another thread closes its handles (under
-// Wine it does not), and a handle closed by another thread could be reused before the worker's
-// next call on it.
+// The online workers' HTTP request over WinINet. A fetch in progress is abandoned the moment the
+// program asks the worker to end (AsyncHttpRequest).
 #pragma once
 
 #include "online/fetch_url.h"
