@@ -1,6 +1,10 @@
 #include "controls/chevron_rebar_win.h"
 
+#include <memory>
+#include <string>
+
 #include "framework/handles_win.h"
+#include "resource.h"
 
 const MessageMap* CChevBar::ThisMessageMap() {
     static const MessageMap map(&CWnd::ThisMessageMap);
@@ -90,42 +94,84 @@ bool CChevBar::OnReflectedNotify(NMHDR* header, LRESULT* result) {
     return true;
 }
 
-void CChevBar::ShowChevronMenu(const NMREBARCHEVRON& chevron) const {
+namespace {
+// The menu state of a button's item: a pressed button shows checked, and greyed too when it is
+// disabled; otherwise a disabled one is greyed and a checked one checked.
+UINT ItemState(BYTE button) {
+    const bool disabled = !(button & TBSTATE_ENABLED);
+    if (button & TBSTATE_PRESSED) return MFS_CHECKED | (disabled ? MFS_GRAYED : 0);
+    return (disabled ? MFS_GRAYED : 0) | ((button & TBSTATE_CHECKED) ? MFS_CHECKED : 0);
+}
+
+// A plain button of a bar other than the main tool bar: its tool tip, else its own label.
+std::string PlainButtonText(HWND bar, const TBBUTTON& button) {
+    std::string text = CommandToolTip(static_cast<UINT>(button.idCommand));
+    if (!text.empty()) return text;
+    LRESULT length = ::SendMessageA(bar, TB_GETBUTTONTEXTA, button.idCommand, 0);
+    if (length <= 0) return text;
+    std::string label(static_cast<std::size_t>(length) + 1, '\0');
+    ::SendMessageA(bar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(label.data()));
+    return label.c_str();
+}
+}  // namespace
+
+ScopedIconMenu CChevBar::BuildChevronMenu(int index) const {
     REBARBANDINFOA info{};
     info.cbSize = REBARBANDINFOA_V6_SIZE;
-    info.fMask = RBBIM_CHILD;
-    if (!SendMessage(RB_GETBANDINFOA, chevron.uBand, reinterpret_cast<LPARAM>(&info)) || !info.hwndChild) return;
+    info.fMask = RBBIM_CHILD | RBBIM_ID;
+    if (!SendMessage(RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&info)) || !info.hwndChild) return {};
     HWND bar = info.hwndChild;
+    const bool mainToolBar = info.wID == ID_BAR_TOOLBARS;
+    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(bar, TB_GETIMAGELIST, 0, 0));
     RECT barRect{};
     ::GetClientRect(bar, &barRect);
-    ScopedMenu menu(::CreatePopupMenu());
-    int buttons = static_cast<int>(::SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+    ScopedIconMenu menu(::CreatePopupMenu());
+    if (!menu) return {};
+    const int buttons = static_cast<int>(::SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
     bool added = false;
     for (int i = 0; i < buttons; ++i) {
         RECT r{};
         ::SendMessageA(bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
-        if (r.right <= barRect.right) continue;  // still visible
+        // A button that ends right at the bar's edge is still whole on the bar.
+        if (r.right <= barRect.right) continue;
         TBBUTTON button{};
-        ::SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (!::SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
         if (button.fsStyle & BTNS_SEP) {
             if (added) ::AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        std::string text = CommandToolTip(static_cast<UINT>(button.idCommand));
-        if (text.empty()) {
-            char label[128] = {};
-            ::SendMessageA(bar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(label));
-            text = label;
+        const auto command = static_cast<UINT>(button.idCommand);
+        const UINT state = ItemState(button.fsState);
+        const bool dropDown = (button.fsStyle & (BTNS_DROPDOWN | BTNS_WHOLEDROPDOWN)) != 0;
+        if (!mainToolBar) {
+            // Only the main tool bar knows what its arrows drop down.
+            if (dropDown) continue;
+            std::string text = PlainButtonText(bar, button);
+            added |= ::AppendMenuA(menu.get(), MF_STRING | ((state & MFS_GRAYED) ? MF_GRAYED : 0) |
+                                                   ((state & MFS_CHECKED) ? MF_CHECKED : 0),
+                                   command, text.empty() ? " " : text.c_str()) != 0;
+            continue;
         }
-        UINT flags = MF_STRING;
-        if (!(button.fsState & TBSTATE_ENABLED)) flags |= MF_GRAYED;
-        if (button.fsState & (TBSTATE_CHECKED | TBSTATE_PRESSED)) flags |= MF_CHECKED;
-        ::AppendMenuA(menu.get(), flags, static_cast<UINT_PTR>(button.idCommand), text.empty() ? " " : text.c_str());
-        added = true;
+        std::string text = CommandToolTip(command);
+        auto item = std::make_unique<CIconMenuItem>(images, button.iBitmap >= 0 ? button.iBitmap : -1);
+        item->SetText(text.empty() ? " " : text.c_str());
+        if (!dropDown || command == ID_GO_BACK || command == ID_GO_FORWARD) {
+            // Back and Forward go one step, as a click on the button itself does.
+            added |= AppendIconItem(menu.get(), state, command, std::move(item));
+        } else if (HMENU source = dropDownMenu ? dropDownMenu(command) : nullptr) {
+            added |= AppendIconPopup(menu.get(), state, std::move(item), CopyIconMenu(source));
+        }
     }
-    if (!added) return;
+    if (!added) return {};
+    return menu;
+}
+
+void CChevBar::ShowChevronMenu(const NMREBARCHEVRON& chevron) const {
+    ScopedIconMenu menu = BuildChevronMenu(static_cast<int>(chevron.uBand));
+    if (!menu) return;
     POINT at{chevron.rc.left, chevron.rc.bottom};
     ::ClientToScreen(m_hWnd, &at);
     HWND owner = ::GetAncestor(m_hWnd, GA_ROOT);
+    // The choice arrives at the frame as an ordinary command, posted, after the menu is gone.
     ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
 }

@@ -2,6 +2,9 @@
 // menu offers the buttons that do not fit.
 #pragma once
 
+#include <functional>
+
+#include "controls/icon_menu_win.h"
 #include "framework/wnd_win.h"
 
 class CChevBar final : public CWnd {
@@ -29,6 +32,13 @@ public:
     // The room a band takes besides its child: its label and borders.
     int BandBorderWidth(UINT bandId) const;
     RECT BandRect(UINT bandId) const;
+
+    // The pop-up a drop-down button of the main tool bar shows, by the button's command; null
+    // when the button has none. The chevron menu offers copies of these pop-ups.
+    std::function<HMENU(UINT command)> dropDownMenu;
+    // The chevron menu of band `index`: an item for each button of its tool bar that does not
+    // fit; null when there is none.
+    ScopedIconMenu BuildChevronMenu(int index) const;
 
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 

@@ -35,6 +35,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
         MessageHandler<WM_INITMENUPOPUP, &CMainFrame::OnInitMenuPopupTrimmed>(),
         MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
+        MessageHandler<WM_MEASUREITEM, &CMainFrame::OnMeasureItem>(),
+        MessageHandler<WM_DRAWITEM, &CMainFrame::OnDrawItem>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
@@ -107,6 +109,7 @@ bool CMainFrame::CreateTopBars() {
     if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
     AddCommandBar(navigationBar_.m_hWnd);
     if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
+    topRebar_.dropDownMenu = [this](UINT command) { return ButtonMenu(command); };
 
     SIZE menuSize = menuBar_.IdealSize();
     CChevBar::Band menuBand;
@@ -431,6 +434,20 @@ LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
 LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM) {
     if (CBrisovaView* view = ActiveBrowserView()) ScrollPageForWheel(view->control(), GET_WHEEL_DELTA_WPARAM(wParam));
     return Default();
+}
+
+LRESULT CMainFrame::OnMeasureItem(WPARAM, LPARAM lParam) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    const bool measured = measure && measure->CtlType == ODT_MENU && iconMenu_.MeasureItem(*measure);
+    LRESULT result = Default();
+    return measured ? TRUE : result;
+}
+
+LRESULT CMainFrame::OnDrawItem(WPARAM, LPARAM lParam) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const bool drawn = draw && draw->CtlType == ODT_MENU && iconMenu_.DrawItem(*draw);
+    LRESULT result = Default();
+    return drawn ? TRUE : result;
 }
 
 void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "browser/browser_host_win.h"
 #include "controls/chevron_rebar_win.h"
+#include "controls/icon_menu_win.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
 #include "frame/address_bar_win.h"
@@ -91,6 +92,8 @@ private:
     LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
     void OnToolBarDropDown(NMHDR* header, LRESULT* result);
@@ -137,6 +140,8 @@ private:
     CMenuBar menuBar_;
     CNavigationBar navigationBar_;
     CChevBar topRebar_;
+    // Measures and draws the owner-drawn items of every menu the frame owns.
+    CIconMenu iconMenu_;
     CAddressBar addressBar_;
     CStatusBarWithProgress statusBar_{100};
     HWND bottomRebar_ = nullptr;
