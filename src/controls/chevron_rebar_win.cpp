@@ -143,13 +143,22 @@ ScopedIconMenu CChevBar::BuildChevronMenu(int index) const {
         const auto command = static_cast<UINT>(button.idCommand);
         const UINT state = ItemState(button.fsState);
         const bool dropDown = (button.fsStyle & (BTNS_DROPDOWN | BTNS_WHOLEDROPDOWN)) != 0;
+        HMENU source = buttonMenu ? buttonMenu(bar, command) : nullptr;
         if (!mainToolBar) {
-            // Only the main tool bar knows what its arrows drop down.
-            if (dropDown) continue;
+            const UINT flags = ((state & MFS_GRAYED) ? MF_GRAYED : 0) | ((state & MFS_CHECKED) ? MF_CHECKED : 0);
             std::string text = PlainButtonText(bar, button);
-            added |= ::AppendMenuA(menu.get(), MF_STRING | ((state & MFS_GRAYED) ? MF_GRAYED : 0) |
-                                                   ((state & MFS_CHECKED) ? MF_CHECKED : 0),
-                                   command, text.empty() ? " " : text.c_str()) != 0;
+            if (text.empty()) text = " ";
+            if (source) {
+                // A menu bar's menu, offered whole as a sub-menu of its own name.
+                ScopedIconMenu popup = CopyIconMenu(source);
+                if (popup && ::AppendMenuA(menu.get(), MF_POPUP | flags, reinterpret_cast<UINT_PTR>(popup.get()),
+                                           text.c_str())) {
+                    popup.release();
+                    added = true;
+                }
+            } else if (!dropDown) {
+                added |= ::AppendMenuA(menu.get(), MF_STRING | flags, command, text.c_str()) != 0;
+            }
             continue;
         }
         std::string text = CommandToolTip(command);
@@ -158,7 +167,7 @@ ScopedIconMenu CChevBar::BuildChevronMenu(int index) const {
         if (!dropDown || command == ID_GO_BACK || command == ID_GO_FORWARD) {
             // Back and Forward go one step, as a click on the button itself does.
             added |= AppendIconItem(menu.get(), state, command, std::move(item));
-        } else if (HMENU source = dropDownMenu ? dropDownMenu(command) : nullptr) {
+        } else if (source) {
             added |= AppendIconPopup(menu.get(), state, std::move(item), CopyIconMenu(source));
         }
     }

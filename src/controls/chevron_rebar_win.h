@@ -33,9 +33,10 @@ public:
     int BandBorderWidth(UINT bandId) const;
     RECT BandRect(UINT bandId) const;
 
-    // The pop-up a drop-down button of the main tool bar shows, by the button's command; null
-    // when the button has none. The chevron menu offers copies of these pop-ups.
-    std::function<HMENU(UINT command)> dropDownMenu;
+    // The pop-up a button of a band's tool bar drops down (the main tool bar's arrows, the menu
+    // bar's menus), by the bar and the button's command; null when the button has none. The
+    // chevron menu offers copies of these pop-ups.
+    std::function<HMENU(HWND bar, UINT command)> buttonMenu;
     // The chevron menu of band `index`: an item for each button of its tool bar that does not
     // fit; null when there is none.
     ScopedIconMenu BuildChevronMenu(int index) const;

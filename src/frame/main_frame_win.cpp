@@ -109,7 +109,10 @@ bool CMainFrame::CreateTopBars() {
     if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
     AddCommandBar(navigationBar_.m_hWnd);
     if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
-    topRebar_.dropDownMenu = [this](UINT command) { return ButtonMenu(command); };
+    topRebar_.buttonMenu = [this](HWND bar, UINT command) -> HMENU {
+        if (bar == menuBar_.m_hWnd) return ::GetSubMenu(menuBar_.menu(), static_cast<int>(command));
+        return bar == toolBar_.m_hWnd ? ButtonMenu(command) : nullptr;
+    };
 
     SIZE menuSize = menuBar_.IdealSize();
     CChevBar::Band menuBand;

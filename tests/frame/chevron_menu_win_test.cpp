@@ -199,3 +199,23 @@ TEST_F(ChevronMenu, OtherBandsOfferTheirPlainButtonsOnly) {
     EXPECT_FALSE(items[0].ownerDrawn);
     EXPECT_EQ(items[0].state, static_cast<UINT>(MFS_GRAYED));
 }
+
+TEST_F(ChevronMenu, MenuBarOffersItsHiddenMenusWhole) {
+    StartWithToolBar();
+    SetClientWidth(108);
+    ScopedIconMenu menu = frame().topRebar().BuildChevronMenu(frame().topRebar().IndexOf(1));
+    ASSERT_TRUE(menu);
+    std::vector<ShownItem> items = Items(menu.get());
+    ASSERT_FALSE(items.empty());
+    // The last menu of the bar is always among the hidden ones, as a copy of itself.
+    const ShownItem& help = items.back();
+    EXPECT_EQ(help.text, "&Help");
+    ASSERT_NE(help.popup, nullptr);
+    HMENU original = FindSubMenu(frame().menuBar().menu(), "&Help");
+    EXPECT_NE(help.popup, original);
+    ASSERT_EQ(::GetMenuItemCount(help.popup), ::GetMenuItemCount(original));
+    EXPECT_EQ(::GetMenuItemID(help.popup, 0), ::GetMenuItemID(original, 0));
+    // Destroying the chevron menu leaves the menu bar's own menus alone.
+    menu.reset();
+    EXPECT_TRUE(::IsMenu(original));
+}
