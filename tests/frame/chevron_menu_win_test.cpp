@@ -59,16 +59,6 @@ protected:
         for (int i = 0; i < 8; ++i)
             ::WritePrivateProfileStringA("ToolBar", ("B" + std::to_string(i)).c_str(), sequence[i], ini.c_str());
         ASSERT_TRUE(Start());
-        frame().ShowWindow(SW_RESTORE);
-    }
-    void SetClientWidth(int width) {
-        RECT outer{0, 0, width, 500};
-        ::AdjustWindowRectEx(&outer, static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_EXSTYLE)));
-        ::SetWindowPos(frame().m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                       SWP_NOZORDER | SWP_NOMOVE);
-        PumpPending();
-        frame().OnIdleUpdateCmdUI();
     }
     ScopedIconMenu BuildMenu() {
         return frame().topRebar().BuildChevronMenu(frame().topRebar().IndexOf(ID_BAR_TOOLBARS));

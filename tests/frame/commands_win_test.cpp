@@ -136,16 +136,9 @@ TEST_F(FrameBars, TabRowsGrowTheBandByRowHeightAndThreePixels) {
 TEST_F(FrameBars, AddressBandLeavesRoomForTheNavigationBarOnItsRow) {
     WriteSetting("EnableHomePage", "0");
     ASSERT_TRUE(Start());
-    frame().ShowWindow(SW_RESTORE);
     // So narrow first that the navigation bar has to wrap onto a row of its own.
-    for (int clientWidth : {150, 1000}) {
-        RECT outer{0, 0, clientWidth, 600};
-        ::AdjustWindowRectEx(&outer, static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_STYLE)), TRUE,
-                             static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_EXSTYLE)));
-        ::SetWindowPos(frame().m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                       SWP_NOZORDER | SWP_NOMOVE);
-        PumpPending();
-    }
+    SetClientWidth(150);
+    SetClientWidth(1000);
     RECT client{};
     ::GetClientRect(frame().m_hWnd, &client);
     ASSERT_EQ(client.right, 1000);

@@ -94,6 +94,17 @@ void AppFixture::PumpPending() {
     }
 }
 
+void AppFixture::SetClientWidth(int width) {
+    frame().ShowWindow(SW_RESTORE);
+    RECT outer{0, 0, width, 500};
+    ::AdjustWindowRectEx(&outer, static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrA(frame().m_hWnd, GWL_EXSTYLE)));
+    ::SetWindowPos(frame().m_hWnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                   SWP_NOZORDER | SWP_NOMOVE);
+    PumpPending();
+    frame().OnIdleUpdateCmdUI();
+}
+
 void AppFixture::Command(UINT id) {
     frame().SendMessage(WM_COMMAND, id, 0);
     PumpPending();

@@ -32,6 +32,9 @@ protected:
     // Runs the message loop until `done` or a 5 second deadline.
     bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(5));
     void PumpPending();
+    // Restores the frame from maximised and sizes it to a client area this wide (and 500 high),
+    // then lets the bars and the idle update follow.
+    void SetClientWidth(int width);
     // Sends a command to the frame as a menu choice would.
     void Command(UINT id);
     // The enable state the frame gives a command, as a menu would show it.
