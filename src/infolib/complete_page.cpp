@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "infolib/device_names.h"
 #include "infolib/library_paths.h"
 #include "infolib/web_address.h"
 
@@ -49,17 +50,6 @@ std::string TrimmedDots(std::string_view text) {
     if (first == std::string_view::npos) return {};
     std::size_t last = text.find_last_not_of(". ");
     return std::string(text.substr(first, last - first + 1));
-}
-
-// "CON.png" still names the console, whatever comes after the first dot.
-bool IsDeviceName(std::string_view name) {
-    std::string device = LowerCase(name.substr(0, name.find('.')));
-    static constexpr std::array<std::string_view, 4> kPlain = {"con", "prn", "aux", "nul"};
-    for (std::string_view plain : kPlain) {
-        if (device == plain) return true;
-    }
-    bool port = device.starts_with("com") || device.starts_with("lpt");
-    return port && device.size() == 4 && device[3] >= '1' && device[3] <= '9';
 }
 
 // The image type the bytes show, as the extension the browser maps to it.
@@ -332,7 +322,7 @@ std::string ResourceNames::Take(std::string_view address, ReferenceKind kind, st
 
     if (stem.size() > kMaxNameStem) stem = TrimmedDots(stem.substr(0, kMaxNameStem));
     if (stem.empty()) stem = "file";
-    if (IsDeviceName(stem)) stem.insert(0, "_");
+    if (IsDeviceName(std::string_view(stem))) stem.insert(0, "_");
     std::string suffix = extension.empty() ? std::string() : "." + extension;
     std::string candidate = stem + suffix;
     for (int number = 2; !taken_.insert(LowerCase(candidate)).second; ++number) {

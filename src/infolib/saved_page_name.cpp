@@ -1,6 +1,6 @@
 #include "infolib/saved_page_name.h"
 
-#include <array>
+#include "infolib/device_names.h"
 
 namespace brisova {
 
@@ -15,20 +15,6 @@ bool IsUnusable(wchar_t c) {
 bool IsTrimmed(wchar_t c) { return c == L' ' || c == L'.'; }
 
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-wchar_t UpperAscii(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
-
-// "CON.htm" still names the console device, whatever the extension.
-bool IsDeviceName(std::wstring_view stem) {
-    std::wstring upper(stem);
-    for (wchar_t& c : upper) c = UpperAscii(c);
-    static constexpr std::array<std::wstring_view, 4> kPlain = {L"CON", L"PRN", L"AUX", L"NUL"};
-    for (std::wstring_view device : kPlain) {
-        if (upper == device) return true;
-    }
-    bool port = upper.starts_with(L"COM") || upper.starts_with(L"LPT");
-    return port && upper.size() == 4 && upper[3] >= L'1' && upper[3] <= L'9';
-}
 
 std::wstring Trim(std::wstring_view text) {
     std::size_t first = 0;
@@ -51,7 +37,7 @@ std::wstring SavedPageFileName(std::wstring_view title) {
         stem = Trim(std::wstring_view(stem).substr(0, end));
     }
     if (stem.empty()) stem = L"page";
-    if (IsDeviceName(stem)) stem.insert(0, L"_");
+    if (IsDeviceName(std::wstring_view(stem))) stem.insert(0, L"_");
     return stem + L".htm";
 }
 

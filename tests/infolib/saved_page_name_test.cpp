@@ -17,6 +17,8 @@ TEST(SavedPageName, NothingUsableOrADeviceNameStillGivesAPlainFile) {
     EXPECT_EQ(SavedPageFileName(L" . . "), L"page.htm");
     EXPECT_EQ(SavedPageFileName(L"con"), L"_con.htm");
     EXPECT_EQ(SavedPageFileName(L"LPT1"), L"_LPT1.htm");
+    // Whatever follows the first dot, the name still opens the device.
+    EXPECT_EQ(SavedPageFileName(L"Nul.report"), L"_Nul.report.htm");
     EXPECT_EQ(SavedPageFileName(L"COM0"), L"COM0.htm");
     EXPECT_EQ(SavedPageFileName(L"Console"), L"Console.htm");
 }
