@@ -6,6 +6,7 @@
 #include "app/startup_rules.h"
 #include "browser/page_scroll_win.h"
 #include "browser/child_frame_win.h"
+#include "frame/ampersand_text.h"
 #include "frame/menu_helpers_win.h"
 #include "frame/tab_rules.h"
 #include "infolib/library_paths.h"
@@ -489,8 +490,10 @@ void CMainFrame::ShowTravelMenu(bool back, RECT button) {
     std::vector<std::string> titles = view->control()->TravelLogTitles(back);
     if (titles.empty()) return;
     ScopedMenu menu(::CreatePopupMenu());
-    for (std::size_t i = 0; i < titles.size(); ++i)
-        ::AppendMenuA(menu.get(), MF_STRING, i + 1, titles[i].empty() ? " " : titles[i].c_str());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        std::string label = titles[i].empty() ? " " : brisova::DoubleAmpersands(titles[i]);
+        ::AppendMenuA(menu.get(), MF_STRING, i + 1, label.c_str());
+    }
     int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                  button.left, button.bottom + 1, 0, m_hWnd, nullptr);
     if (steps <= 0) return;

@@ -1,5 +1,7 @@
 #include "frame/tab_bar_win.h"
 
+#include "frame/ampersand_text.h"
+
 #include <vector>
 
 #include "framework/text_win.h"
@@ -49,7 +51,12 @@ CChildFrame* CTabBar::WindowAt(int index) const {
 }
 
 std::string CTabBar::TextAt(int index) const {
-    std::vector<char> buffer(brisova::kMaxTabText + 2);
+    return brisova::SingleAmpersands(LabelAt(index));
+}
+
+std::string CTabBar::LabelAt(int index) const {
+    // Room for a text of only "&"s, each doubled.
+    std::vector<char> buffer(2 * brisova::kMaxTabText + 2);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = buffer.data();
@@ -63,7 +70,7 @@ void CTabBar::LayoutChanged() const {
 }
 
 int CTabBar::AddTab(CChildFrame* window, const std::string* text) {
-    std::string label = text ? *text : brisova::kUntitledTabText;
+    std::string label = brisova::DoubleAmpersands(text ? *text : brisova::kUntitledTabText);
     TCITEMA item{};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = label.data();
@@ -104,7 +111,7 @@ bool CTabBar::RemoveTabOf(CChildFrame* window) {
 void CTabBar::SetTabText(const CChildFrame* window, const std::string& text) {
     int index = FindTab(window);
     if (index < 0) return;
-    std::string label = text;
+    std::string label = brisova::DoubleAmpersands(text);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = label.data();
@@ -135,21 +142,19 @@ LRESULT CTabBar::OnLeftButtonDoubleClick(WPARAM, LPARAM lParam) {
 }
 
 bool CTabBar::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
-    // The tab tooltips ask for their text: the tab's own text.
+    // The tab tooltips ask for their text: the tab's own label, since they read "&" the same way.
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (header->code == TTN_GETDISPINFOA) {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        std::string text = TextAt(static_cast<int>(header->idFrom));
-        lstrcpynA(info->szText, text.c_str(), sizeof info->szText);
-        info->lpszText = info->szText;
+        tipText_ = LabelAt(static_cast<int>(header->idFrom));
+        info->lpszText = tipText_.data();
         *result = 0;
         return true;
     }
     if (header->code == TTN_GETDISPINFOW) {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-        std::wstring text = WideFromNarrow(TextAt(static_cast<int>(header->idFrom)));
-        lstrcpynW(info->szText, text.c_str(), sizeof info->szText / sizeof info->szText[0]);
-        info->lpszText = info->szText;
+        tipTextWide_ = WideFromNarrow(LabelAt(static_cast<int>(header->idFrom)));
+        info->lpszText = tipTextWide_.data();
         *result = 0;
         return true;
     }

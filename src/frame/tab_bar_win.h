@@ -2,6 +2,8 @@
 // is the program's only list of windows.
 #pragma once
 
+#include <string>
+
 #include <functional>
 
 #include "framework/wnd_win.h"
@@ -28,6 +30,8 @@ public:
     int Selection() const;
     CChildFrame* WindowAt(int index) const;
     std::string TextAt(int index) const;
+    // The text as the control holds it, its "&"s doubled.
+    std::string LabelAt(int index) const;
     int RowCount() const;
     int FirstTabHeight() const;
 
@@ -50,4 +54,8 @@ private:
     int insertionCounter_ = 0;
     int closeOnMiddleClick_ = 1;
     int closeOnDoubleClick_ = 1;
+    // The text of the tool tip being shown: the notification's own buffer holds 79 characters,
+    // less than a tab's text.
+    std::string tipText_;
+    std::wstring tipTextWide_;
 };

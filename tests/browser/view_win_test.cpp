@@ -1,6 +1,8 @@
 // The browser view under Wine: what the page's events do to the window, its tab and the frame.
 #include "support/app_fixture_win.h"
 
+#include <commctrl.h>
+
 #include "app/startup_rules.h"
 #include "resource.h"
 
@@ -72,6 +74,22 @@ TEST_F(BrowserView, TitlesGoToTabsCutAt100AndBackgroundWindowsKeepTheFocusAway) 
     EXPECT_NE(::GetFocus(), BrowserOf(back)->m_hWnd);
     BrowserOf(front)->RaiseTitle("");
     EXPECT_EQ(TabTexts()[0], "http://front.example/");
+}
+
+TEST_F(BrowserView, AmpersandsInTitlesShowAsThemselvesOnTabsAndTheirWholeTextInTips) {
+    CChildFrame* window = Open("http://fish.example/");
+    const std::string title = "Fish & Chips " + std::string(90, 'x');
+    BrowserOf(window)->RaiseTitle(title);
+    EXPECT_EQ(TabTexts()[0], title.substr(0, 100));
+    // The control takes a single "&" for an underlined key.
+    EXPECT_EQ(frame().tabBar().LabelAt(0), "Fish && Chips " + std::string(87, 'x'));
+
+    NMTTDISPINFOW tip{};
+    tip.hdr.code = TTN_GETDISPINFOW;
+    tip.hdr.idFrom = 0;
+    frame().tabBar().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_EQ(std::wstring(tip.lpszText), L"Fish && Chips " + std::wstring(87, L'x'));
 }
 
 TEST_F(BrowserView, StatusTextOnlyFromTheActiveWindow) {

@@ -1,3 +1,4 @@
+#include "frame/ampersand_text.h"
 #include "frame/command_state.h"
 #include "frame/tab_rules.h"
 #include "resource.h"
@@ -47,6 +48,13 @@ TEST(TabText, TitleElseAddressAtMost100) {
     EXPECT_EQ(TabText("Title", "http://a/"), "Title");
     EXPECT_EQ(TabText("", "http://a/"), "http://a/");
     EXPECT_EQ(TabText(std::string(150, 'x'), "a"), std::string(100, 'x'));
+}
+
+TEST(AmpersandText, DoubledForTheControlsAndReadBackSingle) {
+    EXPECT_EQ(DoubleAmpersands("Fish & Chips"), "Fish && Chips");
+    EXPECT_EQ(DoubleAmpersands("&&"), "&&&&");
+    for (std::string text : {"Fish & Chips", "&&", "&", "a&&&b", "plain"})
+        EXPECT_EQ(SingleAmpersands(DoubleAmpersands(text)), text);
 }
 
 TEST(TabBand, RowsAndRowHeight) {
