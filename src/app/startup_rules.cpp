@@ -2,23 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "platform/ascii_case.h"
 
 namespace brisova {
 
 namespace {
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 bool IsShellVerb(std::string_view flag) {
     static constexpr std::array<std::string_view, 8> kVerbs{
         "p", "pt", "dde", "automation", "embedding", "unregister", "unregserver", "regserver"};
-    return std::any_of(kVerbs.begin(), kVerbs.end(), [&](std::string_view v) { return EqualsNoCase(flag, v); });
+    return std::any_of(kVerbs.begin(), kVerbs.end(), [&](std::string_view v) { return EqualsIgnoringCase(flag, v); });
 }
 }  // namespace
 
@@ -35,7 +28,7 @@ std::string StartAddressFromArguments(const std::vector<std::string>& arguments)
 }
 
 bool IsInternetShortcutPath(std::string_view path) {
-    return path.size() >= 4 && EqualsNoCase(path.substr(path.size() - 4), ".url");
+    return path.size() >= 4 && EqualsIgnoringCase(path.substr(path.size() - 4), ".url");
 }
 
 std::optional<std::string> HandOffPayload(std::string_view address) {

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ascii_case.h"
+
 namespace brisova {
 
 namespace {
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
@@ -32,8 +25,7 @@ std::string_view HostPart(std::string_view lowered) {
 }  // namespace
 
 std::string ExpandShortcut(std::string_view address, std::span<const ShortcutEntry> shortcuts) {
-    std::string lowered(address);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), Lower);
+    std::string lowered = AsciiLowerCase(address);
     std::string_view host = HostPart(lowered);
     for (const ShortcutEntry& entry : shortcuts) {
         if (entry.key == host) return entry.address;
@@ -67,7 +59,7 @@ std::optional<EnteredAddress> EnterAddress(std::string_view fieldText, Completio
 
 int FindTypedItem(const std::vector<std::string>& items, std::string_view text) {
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (EqualsNoCase(items[i], text)) return static_cast<int>(i);
+        if (EqualsIgnoringCase(items[i], text)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -116,7 +108,7 @@ int AddressBoxWidth(int barWidth, bool showGo, int goButtonWidth) {
 
 bool AcceptsDroppedText(std::string_view text) {
     std::string_view start = DropLeadingBlanks(text);
-    return !(start.size() >= 11 && EqualsNoCase(start.substr(0, 11), "javascript:"));
+    return !(start.size() >= 11 && EqualsIgnoringCase(start.substr(0, 11), "javascript:"));
 }
 
 }  // namespace brisova

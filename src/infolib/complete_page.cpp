@@ -8,6 +8,7 @@
 #include "infolib/device_names.h"
 #include "infolib/library_paths.h"
 #include "infolib/web_address.h"
+#include "platform/ascii_case.h"
 
 namespace brisova {
 
@@ -16,14 +17,7 @@ namespace {
 constexpr std::size_t kMaxNameStem = 60;
 constexpr std::size_t kMaxExtension = 10;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 bool IsAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
-
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = Lower(c);
-    return lower;
-}
 
 bool IsKeptInName(char c) {
     return IsAlnum(c) || std::string_view("-_.~!+,=@$").find(c) != std::string_view::npos;
@@ -61,7 +55,7 @@ std::string_view SniffedImageExtension(std::string_view bytes) {
     if (bytes.starts_with(std::string_view("\0\0\2\0", 4))) return "cur";
     if (bytes.starts_with("BM")) return "bmp";
     if (bytes.size() >= 12 && bytes.starts_with("RIFF") && bytes.substr(8, 4) == "WEBP") return "webp";
-    std::string head = LowerCase(bytes.substr(0, 1024));
+    std::string head = AsciiLowerCase(bytes.substr(0, 1024));
     std::size_t start = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
     if (start != std::string::npos && head[start] == '<' && head.find("<svg", start) != std::string::npos) return "svg";
     return {};
@@ -281,7 +275,7 @@ std::string CompanionFolderName(std::string_view pageFileName) {
     std::string_view stem = pageFileName;
     std::size_t dot = stem.rfind('.');
     if (dot != std::string_view::npos) {
-        std::string extension = LowerCase(stem.substr(dot));
+        std::string extension = AsciiLowerCase(stem.substr(dot));
         if (extension == ".htm" || extension == ".html") stem = stem.substr(0, dot);
     }
     std::string folder = Sanitized(stem, true);
@@ -297,7 +291,7 @@ std::string ResourceNames::Take(std::string_view address, ReferenceKind kind, st
     if (dot != std::string::npos && dot + 1 < name.size() && name.size() - dot - 1 <= kMaxExtension &&
         std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end(), IsAlnum)) {
         stem = name.substr(0, dot);
-        extension = LowerCase(name.substr(dot + 1));
+        extension = AsciiLowerCase(name.substr(dot + 1));
     }
 
     // The extension the browser needs to take the file for what it is.
@@ -325,7 +319,7 @@ std::string ResourceNames::Take(std::string_view address, ReferenceKind kind, st
     if (IsDeviceName(std::string_view(stem))) stem.insert(0, "_");
     std::string suffix = extension.empty() ? std::string() : "." + extension;
     std::string candidate = stem + suffix;
-    for (int number = 2; !taken_.insert(LowerCase(candidate)).second; ++number) {
+    for (int number = 2; !taken_.insert(AsciiLowerCase(candidate)).second; ++number) {
         candidate = stem + "_" + std::to_string(number) + suffix;
     }
     return candidate;

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/ascii_case.h"
+
 namespace brisova {
 
 namespace {
@@ -12,25 +14,10 @@ constexpr std::size_t npos = std::string_view::npos;
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-}
 
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
     return at <= text.size() && text.size() - at >= prefix.size() &&
-           EqualsNoCase(text.substr(at, prefix.size()), prefix);
-}
-
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = Lower(c);
-    return lower;
+           EqualsIgnoringCase(text.substr(at, prefix.size()), prefix);
 }
 
 struct Attribute {
@@ -57,7 +44,7 @@ Tag ReadStartTag(std::string_view html, std::size_t at) {
     std::size_t i = at + 1;
     std::size_t nameStart = i;
     while (i < n && !IsSpace(html[i]) && html[i] != '/' && html[i] != '>') ++i;
-    tag.name = LowerCase(html.substr(nameStart, i - nameStart));
+    tag.name = AsciiLowerCase(html.substr(nameStart, i - nameStart));
     for (;;) {
         while (i < n && (IsSpace(html[i]) || html[i] == '/')) ++i;
         if (i >= n) {
@@ -104,7 +91,7 @@ Tag ReadStartTag(std::string_view html, std::size_t at) {
 // The first attribute of that name with a value; a repeated attribute does not count.
 const Attribute* FindAttribute(const Tag& tag, std::string_view name) {
     for (const Attribute& attribute : tag.attributes) {
-        if (EqualsNoCase(attribute.name, name)) return attribute.hasValue ? &attribute : nullptr;
+        if (EqualsIgnoringCase(attribute.name, name)) return attribute.hasValue ? &attribute : nullptr;
     }
     return nullptr;
 }
@@ -134,7 +121,7 @@ bool HasToken(std::string_view list, std::string_view token) {
         while (i < list.size() && IsSpace(list[i])) ++i;
         std::size_t start = i;
         while (i < list.size() && !IsSpace(list[i])) ++i;
-        if (i > start && EqualsNoCase(list.substr(start, i - start), token)) return true;
+        if (i > start && EqualsIgnoringCase(list.substr(start, i - start), token)) return true;
     }
     return false;
 }
@@ -290,7 +277,7 @@ std::string DecodeAttributeValue(std::string_view raw) {
             for (; j < raw.size(); ++j) {
                 char d = raw[j];
                 int digit = IsDigit(d)                       ? d - '0'
-                            : hex && Lower(d) >= 'a' && Lower(d) <= 'f' ? Lower(d) - 'a' + 10
+                            : hex && AsciiLower(d) >= 'a' && AsciiLower(d) <= 'f' ? AsciiLower(d) - 'a' + 10
                                                                         : -1;
                 if (digit < 0) break;
                 if (value <= 0x10FFFF) value = value * (hex ? 16 : 10) + static_cast<unsigned>(digit);

@@ -2,13 +2,14 @@
 
 #include <vector>
 
+#include "platform/ascii_case.h"
+
 namespace brisova {
 
 namespace {
 
 bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int HexValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -138,12 +139,6 @@ std::string Composed(const Parts& parts) {
     return escaped;
 }
 
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = Lower(c);
-    return lower;
-}
-
 bool IsDrive(std::string_view text) {
     return text.size() == 2 && IsAlpha(text[0]) && (text[1] == ':' || text[1] == '|');
 }
@@ -151,7 +146,7 @@ bool IsDrive(std::string_view text) {
 }  // namespace
 
 std::string AddressScheme(std::string_view address) {
-    return LowerCase(address.substr(0, SchemeLength(address)));
+    return AsciiLowerCase(address.substr(0, SchemeLength(address)));
 }
 
 std::optional<std::string> ResolveAddress(std::string_view base, std::string_view reference) {
@@ -252,7 +247,7 @@ std::optional<std::string> LocalPathFromFileAddress(std::string_view address) {
     if (path.starts_with("//")) {
         path.remove_prefix(2);
         std::size_t slash = path.find('/');
-        std::string authority = LowerCase(path.substr(0, slash));
+        std::string authority = AsciiLowerCase(path.substr(0, slash));
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash);
         if (IsDrive(authority)) {
             std::string withDrive = authority + std::string(path);
