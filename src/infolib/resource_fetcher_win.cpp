@@ -116,6 +116,7 @@ std::optional<std::string> WinInetResourceFetcher::FetchOnline(const std::string
     options.referrer = referrer_.empty() ? nullptr : referrer_.c_str();
     options.flags = flags;
     options.pieceSize = kPieceSize;
+    options.keepPainting = true;
     AsyncHttpRequest request(connection.get(), options);
     if (!request.Send(timer_.get())) return std::nullopt;
     std::optional<DWORD> status = request.NumberHeader(HTTP_QUERY_STATUS_CODE);

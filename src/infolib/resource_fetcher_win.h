@@ -1,4 +1,5 @@
-// Fetches what a saved page loads, while the user waits on the Add Information dialog.
+// Fetches what a saved page loads, while the user waits on the Add Information dialog (with a
+// wait cursor; the program's windows still repaint meanwhile).
 //
 // WinINet, not the URL moniker's download functions: those block until the connection gives up,
 // with no say in how long that takes, and a page on a dead server would freeze the program for

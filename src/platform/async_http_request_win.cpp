@@ -27,9 +27,17 @@ public:
     }
     // Waits for the operation WinINet reported as pending. False when it failed or when
     // `abandon` came first.
-    bool Await(HANDLE abandon) const {
+    bool Await(HANDLE abandon, bool keepPainting) const {
         HANDLE events[] = {abandon, completed_.get()};
-        return ::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && succeeded_.load();
+        if (!keepPainting)
+            return ::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && succeeded_.load();
+        for (;;) {
+            DWORD woken = ::MsgWaitForMultipleObjects(2, events, FALSE, INFINITE, QS_PAINT);
+            if (woken != WAIT_OBJECT_0 + 2) return woken == WAIT_OBJECT_0 + 1 && succeeded_.load();
+            // Only painting: no input, no timers, nothing that could act on the program meanwhile.
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) ::DispatchMessageA(&msg);
+        }
     }
 
     std::unique_ptr<char[]> buffer;
@@ -68,7 +76,7 @@ void AsyncHttpRequest::ReleaseState::operator()(State* state) const {
 }
 
 AsyncHttpRequest::AsyncHttpRequest(HINTERNET connection, const Options& options)
-    : state_(new (std::nothrow) State(options.pieceSize)) {
+    : state_(new (std::nothrow) State(options.pieceSize)), keepPainting_(options.keepPainting) {
     if (!state_ || !state_->usable()) return;
     const char* acceptTypes[] = {"*/*", nullptr};
     // Opened without a context, so that WinINet says nothing about the request to the callback
@@ -88,7 +96,7 @@ AsyncHttpRequest::AsyncHttpRequest(HINTERNET connection, const Options& options)
 AsyncHttpRequest::~AsyncHttpRequest() = default;
 
 bool AsyncHttpRequest::Finished(BOOL done, HANDLE abandon) const {
-    return done || (::GetLastError() == ERROR_IO_PENDING && state_->Await(abandon));
+    return done || (::GetLastError() == ERROR_IO_PENDING && state_->Await(abandon, keepPainting_));
 }
 
 bool AsyncHttpRequest::Send(HANDLE abandon) {

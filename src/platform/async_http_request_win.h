@@ -33,6 +33,9 @@ public:
         const char* referrer = nullptr;
         DWORD flags = 0;
         std::size_t pieceSize = 1024;    // the most one Read returns
+        // While waiting, the calling thread's windows still repaint (for the user-interface
+        // thread, so that a slow server leaves no unpainted windows behind).
+        bool keepPainting = false;
     };
 
     // A GET request on `connection`, a connection of a session from OpenSession.
@@ -62,4 +65,5 @@ private:
     // Declared first, so that this object's reference goes only after the request handle closed.
     std::unique_ptr<State, ReleaseState> state_;
     ScopedInternet request_;
+    bool keepPainting_;
 };

@@ -137,6 +137,34 @@ TEST_F(PageSaving, WhatThePageLoadsIsFetchedIntoTheCompanionFolder) {
     EXPECT_NE(requests[0].head.find("Referer: " + page), std::string::npos) << requests[0].head;
 }
 
+// A visible window that counts the times it is painted.
+struct PaintCounter {
+    PaintCounter() {
+        WNDCLASSA type{};
+        type.lpfnWndProc = &Procedure;
+        type.hInstance = ::GetModuleHandleA(nullptr);
+        type.lpszClassName = "BrisovaPaintCounter";
+        ::RegisterClassA(&type);
+        hwnd = ::CreateWindowExA(0, type.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                 type.hInstance, this);
+        // The first paint, before the wait.
+        ::UpdateWindow(hwnd);
+        paints = 0;
+    }
+    ~PaintCounter() { ::DestroyWindow(hwnd); }
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        } else if (message == WM_PAINT) {
+            if (auto* self = reinterpret_cast<PaintCounter*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))) ++self->paints;
+        }
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    HWND hwnd = nullptr;
+    int paints = 0;
+};
+
 TEST_F(PageSaving, AServerThatDoesNotAnswerCostsOnlyTheTimeAllowed) {
     LoopbackHttpServer server;
     ASSERT_TRUE(server.listening());
@@ -148,9 +176,14 @@ TEST_F(PageSaving, AServerThatDoesNotAnswerCostsOnlyTheTimeAllowed) {
     const std::string site = "http://" + server.authority();
     FakeDocument document("<img src=/d.png><img src=/a.png><img src=/b.png><img src=/c.png>");
 
+    // A window uncovered while the user waits is painted meanwhile.
+    PaintCounter window;
+    ::InvalidateRect(window.hwnd, nullptr, TRUE);
+
     auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(saver.SaveDocument(&document, "Slow", site + "/", directory_.string()));
     auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(window.paints, 1);
     EXPECT_LT(took, 3s);
     EXPECT_GE(took, 900ms);
     EXPECT_EQ(Files(), std::vector<std::string>{"Slow.htm"});
