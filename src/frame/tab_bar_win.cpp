@@ -55,8 +55,8 @@ std::string CTabBar::TextAt(int index) const {
 }
 
 std::string CTabBar::LabelAt(int index) const {
-    // Room for a text of only "&"s, each doubled.
-    std::vector<char> buffer(2 * brisova::kMaxTabText + 2);
+    // Room for the longest label: characters of four UTF-8 bytes, or "&"s, each doubled.
+    std::vector<char> buffer(4 * brisova::kMaxTabText + 2);
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = buffer.data();

@@ -1,10 +1,12 @@
 #include "frame/tab_rules.h"
 
+#include "platform/utf8_text.h"
+
 namespace brisova {
 
 std::string TabText(std::string_view title, std::string_view address) {
     std::string_view text = title.empty() ? address : title;
-    return std::string(text.substr(0, kMaxTabText));
+    return std::string(Utf8Prefix(text, kMaxTabText));
 }
 
 int TabBandHeight(int firstTabHeight, int rowCount) {

@@ -1,5 +1,6 @@
 #include "framework/frame_wnd_win.h"
 
+#include "framework/text_win.h"
 #include "framework/win_app_win.h"
 #include "resource.h"
 
@@ -72,7 +73,7 @@ void CFrameWnd::OnToolTipTextW(NMHDR* header, LRESULT* result) {
     *result = 0;
     if (!ToolTipFor(header, text)) return;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info->szText, sizeof info->szText / sizeof(wchar_t));
+    lstrcpynW(info->szText, WideFromNarrow(text).c_str(), sizeof info->szText / sizeof(wchar_t));
     info->lpszText = info->szText;
 }
 

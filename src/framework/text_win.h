@@ -1,4 +1,6 @@
-// Conversions between the program's 8-bit text and the wide strings of COM.
+// Conversions between the program's text, UTF-8 in narrow strings, and the wide strings of COM
+// and the shell. The manifest makes UTF-8 the process's code page, so the narrow Win32 functions
+// take the same text; these convert explicitly, whatever the code page.
 #pragma once
 
 #include <windows.h>

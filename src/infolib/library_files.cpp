@@ -5,15 +5,14 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/disk_file.h"
+
 namespace brisova {
 
 namespace fs = std::filesystem;
 
 namespace {
-// Narrow paths become file system paths through the C library's multibyte conversion of the
-// current locale. On Windows the program sets that locale to the user's code page at start
-// (setlocale(LC_CTYPE, "")), so a narrow path names the same file here as in the narrow calls.
-fs::path ToPath(const std::string& path) { return fs::path(path); }
+fs::path ToPath(const std::string& path) { return PathFromUtf8(path); }
 }  // namespace
 
 std::optional<std::string> DiskLibraryFiles::Read(const std::string& path, std::size_t maxBytes) const {
@@ -38,27 +37,7 @@ std::optional<std::string> DiskLibraryFiles::Read(const std::string& path, std::
 
 bool DiskLibraryFiles::Replace(const std::string& path, std::string_view bytes) {
     try {
-        fs::path target = ToPath(path);
-        fs::path temporary = ToPath(path + ".tmp");
-        {
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            if (!out) return false;
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            if (!out) {
-                std::error_code ignored;
-                fs::remove(temporary, ignored);
-                return false;
-            }
-        }
-        std::error_code error;
-        fs::rename(temporary, target, error);
-        if (error) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-        return true;
+        return ReplaceFileContent(ToPath(path), bytes);
     } catch (const std::exception&) {
         return false;
     }
@@ -85,8 +64,7 @@ bool DiskLibraryFiles::MakeDirectory(const std::string& path) {
 
 void DiskLibraryFiles::RemoveTree(const std::string& path) {
     try {
-        std::error_code ignored;
-        fs::remove_all(ToPath(path), ignored);
+        RemoveTreeWithoutFollowingLinks(ToPath(path));
     } catch (const std::exception&) {
     }
 }
@@ -96,7 +74,7 @@ std::optional<std::string> DiskLibraryFiles::FirstFile(const std::string& direct
         std::error_code error;
         for (fs::directory_iterator it(ToPath(directory), error), end; !error && it != end; it.increment(error)) {
             std::error_code typeError;
-            if (!it->is_directory(typeError)) return it->path().filename().string();
+            if (!it->is_directory(typeError)) return Utf8FromPath(it->path().filename());
         }
     } catch (const std::exception&) {
     }

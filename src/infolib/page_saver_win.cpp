@@ -39,13 +39,7 @@ std::string DocumentAddress(IDispatch* document, const std::string& fallback) {
     document->QueryInterface(IID_IHTMLDocument2, html.ReceiveVoid());
     BSTR url = nullptr;
     if (!html || FAILED(html->get_URL(&url)) || !url) return fallback;
-    std::string address;
-    int length = static_cast<int>(::SysStringLen(url));
-    int n = ::WideCharToMultiByte(CP_UTF8, 0, url, length, nullptr, 0, nullptr, nullptr);
-    if (n > 0) {
-        address.resize(static_cast<std::size_t>(n));
-        ::WideCharToMultiByte(CP_UTF8, 0, url, length, address.data(), n, nullptr, nullptr);
-    }
+    std::string address = NarrowFromWide(url, static_cast<int>(::SysStringLen(url)));
     ::SysFreeString(url);
     return address.empty() ? fallback : address;
 }

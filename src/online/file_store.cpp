@@ -1,8 +1,9 @@
 #include "online/file_store.h"
 
-#include <exception>
 #include <fstream>
 #include <iterator>
+
+#include "platform/disk_file.h"
 
 namespace brisova {
 
@@ -23,42 +24,15 @@ namespace {
 class TemporaryFileWriter final : public FileWriter {
 public:
     TemporaryFileWriter(fs::path destination, fs::path temporary)
-        : destination_(std::move(destination)), temporary_(std::move(temporary)),
-          out_(temporary_, std::ios::binary | std::ios::trunc) {}
+        : file_(std::move(destination), std::move(temporary)) {}
 
-    ~TemporaryFileWriter() override {
-        if (committed_) return;
-        out_.close();
-        std::error_code ignored;
-        fs::remove(temporary_, ignored);
-    }
-
-    bool opened() const { return out_.is_open(); }
-
-    bool Write(std::string_view bytes) override {
-        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out_) return false;
-        written_ += bytes.size();
-        return true;
-    }
-
-    std::uint64_t Written() const override { return written_; }
-
-    bool Commit() override {
-        out_.close();
-        if (out_.fail()) return false;
-        std::error_code error;
-        fs::rename(temporary_, destination_, error);
-        committed_ = !error;
-        return committed_;
-    }
+    bool opened() const { return file_.opened(); }
+    bool Write(std::string_view bytes) override { return file_.Write(bytes); }
+    std::uint64_t Written() const override { return file_.written(); }
+    bool Commit() override { return file_.Commit(); }
 
 private:
-    fs::path destination_;
-    fs::path temporary_;
-    std::ofstream out_;
-    std::uint64_t written_ = 0;
-    bool committed_ = false;
+    ReplacingFileWriter file_;
 };
 
 }  // namespace
@@ -68,7 +42,7 @@ fs::path DirectoryFileStore::NativePath(const std::string& path) const {
     for (char& c : portable) {
         if (c == '\\') c = '/';
     }
-    return root_ / fs::path(portable);
+    return root_ / PathFromUtf8(portable);
 }
 
 std::optional<std::string> DirectoryFileStore::Read(const std::string& path) const {
@@ -114,11 +88,7 @@ std::vector<std::string> DirectoryFileStore::ListFiles(const std::string& direct
          it.increment(error)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) continue;
-        // On Windows a name the user's code page cannot spell throws here; it is not one of ours.
-        try {
-            names.push_back(it->path().filename().string());
-        } catch (const std::exception&) {
-        }
+        names.push_back(Utf8FromPath(it->path().filename()));
     }
     return names;
 }

@@ -47,8 +47,7 @@ public:
 };
 
 // The files under one directory of the machine, the program directory in the program. The root
-// is given as a file system path; the relative names go through the C library's multibyte
-// conversion, which the program sets to the user's code page at start.
+// is given as a file system path; the relative names are UTF-8.
 class DirectoryFileStore final : public FileStore {
 public:
     explicit DirectoryFileStore(std::filesystem::path root) : root_(std::move(root)) {}

@@ -1,18 +1,18 @@
 #include "online/online_services_win.h"
 
-#include "framework/text_win.h"
 #include "online/file_store.h"
 #include "online/restart_replacer_win.h"
 #include "online/wall_clock.h"
 #include "online/wininet_fetcher_win.h"
+#include "platform/disk_file.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <chrono>
 
 namespace {
 
-// Through the wide form, so the directory is found whatever the C library's locale.
 brisova::DirectoryFileStore ProgramFiles(const std::string& programDirectory) {
-    return brisova::DirectoryFileStore(std::filesystem::path(WideFromNarrow(programDirectory)));
+    return brisova::DirectoryFileStore(brisova::PathFromUtf8(programDirectory));
 }
 
 }  // namespace

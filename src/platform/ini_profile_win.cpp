@@ -4,6 +4,11 @@
 
 #include <vector>
 
+namespace {
+// Far beyond any value the program writes; a larger one is read cut rather than without end.
+constexpr std::size_t kMaxValueBytes = 64 * 1024 * 1024;
+}  // namespace
+
 int IniFileProfile::ReadInt(std::string_view section, std::string_view key, int fallback) const {
     return static_cast<int>(::GetPrivateProfileIntA(std::string(section).c_str(), std::string(key).c_str(),
                                                     fallback, path_.c_str()));
@@ -15,11 +20,16 @@ void IniFileProfile::WriteInt(std::string_view section, std::string_view key, in
 
 std::string IniFileProfile::ReadString(std::string_view section, std::string_view key,
                                        std::string_view fallback) const {
-    std::vector<char> buffer(4097);
-    std::string def(fallback);
-    DWORD n = ::GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), def.c_str(),
-                                         buffer.data(), static_cast<DWORD>(buffer.size()), path_.c_str());
-    return std::string(buffer.data(), n);
+    // The function reports a value cut to the buffer as buffer size - 1 characters, so the
+    // buffer grows until the value fits: a record of many open windows is kilobytes long.
+    std::string sectionName(section), keyName(key), def(fallback);
+    std::vector<char> buffer(4096);
+    for (;;) {
+        DWORD n = ::GetPrivateProfileStringA(sectionName.c_str(), keyName.c_str(), def.c_str(), buffer.data(),
+                                             static_cast<DWORD>(buffer.size()), path_.c_str());
+        if (n + 1 < buffer.size() || buffer.size() >= kMaxValueBytes) return std::string(buffer.data(), n);
+        buffer.resize(buffer.size() * 4);
+    }
 }
 
 void IniFileProfile::WriteString(std::string_view section, std::string_view key, std::string_view text) {

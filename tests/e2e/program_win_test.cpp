@@ -58,7 +58,9 @@ public:
     Installation() {
         char base[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, base);
-        dir_ = std::string(base) + "brisova-e2e-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        // Installed under a name outside any ANSI code page, as a user's folder may be.
+        dir_ = std::string(base) + "brisova-e2e-Программы " +
+               std::to_string(::GetCurrentProcessId()) + "\\";
         ::CreateDirectoryA(dir_.c_str(), nullptr);
         ::CreateDirectoryA((dir_ + "data").c_str(), nullptr);
         ::CopyFileA((TestDirectory() + "Brisova.exe").c_str(), (dir_ + "Brisova.exe").c_str(), FALSE);
@@ -132,14 +134,15 @@ TEST(Program, KilledRunIsOfferedAndRestoredAtTheNextStart) {
     HANDLE first = inst.Start("http://a.example/");
     HWND frame = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (frame = inst.Find(first)) != nullptr; }));
-    HANDLE second = inst.Start("http://b.example/");
+    const std::string cyrillic = "http://b.example/Привет";
+    HANDLE second = inst.Start(cyrillic);
     ASSERT_EQ(::WaitForSingleObject(second, 30000), WAIT_OBJECT_0);
     ASSERT_TRUE(WaitFor([&] { return Installation::Tabs(frame) == 2; }));
     ASSERT_TRUE(WaitFor([&] { return Record(inst).size() == 2; }));
 
     ::TerminateProcess(first, 1);
     ::WaitForSingleObject(first, 10000);
-    EXPECT_EQ(Record(inst), (std::vector<std::string>{"http://a.example/", "http://b.example/"}));
+    EXPECT_EQ(Record(inst), (std::vector<std::string>{"http://a.example/", cyrillic}));
 
     HANDLE again = inst.Start();
     HWND question = nullptr;

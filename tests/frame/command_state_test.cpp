@@ -48,6 +48,9 @@ TEST(TabText, TitleElseAddressAtMost100) {
     EXPECT_EQ(TabText("Title", "http://a/"), "Title");
     EXPECT_EQ(TabText("", "http://a/"), "http://a/");
     EXPECT_EQ(TabText(std::string(150, 'x'), "a"), std::string(100, 'x'));
+    std::string cyrillic;
+    for (int i = 0; i < 150; ++i) cyrillic += "Ж";
+    EXPECT_EQ(TabText(cyrillic, "a"), cyrillic.substr(0, 200));
 }
 
 TEST(AmpersandText, DoubledForTheControlsAndReadBackSingle) {

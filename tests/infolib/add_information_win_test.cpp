@@ -182,3 +182,22 @@ TEST_F(AddInformation, ALibraryRequestArrivingDuringTheDialogWaitsUntilItCloses)
     ASSERT_NE(stored->FindById(7), nullptr);
     EXPECT_EQ(stored->FindById(7)->name, "Later");
 }
+
+TEST_F(AddInformation, APageWithACjkTitleIsSavedUnderItAndFoundBySearch) {
+    StartLibrary();
+    saver_->html = "<HTML><BODY>東京の天気は晴れ</BODY></HTML>";
+    CChildFrame* window = OpenPage("東京 天気");
+    DialogScript script;
+    script.Then("Add Information", [](HWND dialog) {
+        EXPECT_EQ(DialogScript::ItemText(dialog, IDC_INFO_NAME), "東京 天気");
+        DialogScript::Click(dialog, IDOK);
+    });
+    Command(ID_INFO_ADD);
+    ASSERT_TRUE(script.completed()) << script.failure();
+    EXPECT_EQ(ReadLibraryFile("1\\東京 天気.htm"), saver_->html);
+
+    commands_->HandleLibraryAddress(window, "http://$S/?NeiRong=%E5%A4%A9%E6%B0%97&Node=0");
+    ASSERT_TRUE(DeliverLibraryRequests());
+    std::string results = ReadLibraryFile("webtmp\\0.html");
+    EXPECT_NE(results.find(">東京 天気</a>"), std::string::npos) << results;
+}

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/ini_profile_win.h"
 #include "support/recording_cmd_ui_win.h"
 
 namespace {
@@ -13,8 +14,9 @@ std::string NewTemporaryDirectory() {
     char base[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, base);
     static int counter = 0;
-    std::string dir = std::string(base) + "brisova-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                      std::to_string(++counter) + "\\";
+    // A name outside any ANSI code page, with a blank, as a user's folder may have.
+    std::string dir = std::string(base) + "brisova-test-Программы Дом-" +
+                      std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter) + "\\";
     ::CreateDirectoryA(dir.c_str(), nullptr);
     ::CreateDirectoryA((dir + "data").c_str(), nullptr);
     return dir;
@@ -69,10 +71,7 @@ void AppFixture::WriteSetting(const std::string& key, const std::string& value) 
 }
 
 std::string AppFixture::ReadSetting(const std::string& key, const std::string& section) const {
-    char buffer[8192] = {};
-    ::GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", buffer, sizeof buffer,
-                               (directory_ + "Brisova.ini").c_str());
-    return buffer;
+    return IniFileProfile(directory_ + "Brisova.ini").ReadString(section, key, "<absent>");
 }
 
 bool AppFixture::Start(const std::vector<std::string>& arguments) {
