@@ -107,8 +107,15 @@ int AddressBoxWidth(int barWidth, bool showGo, int goButtonWidth) {
 }
 
 bool AcceptsDroppedText(std::string_view text) {
-    std::string_view start = DropLeadingBlanks(text);
-    return !(start.size() >= 11 && EqualsIgnoringCase(start.substr(0, 11), "javascript:"));
+    // The scheme as the control reads it: tabs and line breaks inside it do not count.
+    std::string scheme;
+    for (char c : DropLeadingBlanks(text)) {
+        if (c == ':') return scheme != "javascript" && scheme != "vbscript";
+        if (c == '\t' || c == '\r' || c == '\n') continue;
+        scheme += AsciiLower(c);
+        if (scheme.size() > 10) break;
+    }
+    return true;
 }
 
 }  // namespace brisova

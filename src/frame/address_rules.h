@@ -82,8 +82,8 @@ bool ShowsGoButton(std::optional<std::string_view> value);
 // a 2-pixel gap leave of it. Never negative.
 int AddressBoxWidth(int barWidth, bool showGo, int goButtonWidth);
 
-// Dropped text that starts with a script address is refused, whatever its case and leading
-// blanks.
+// Dropped text that starts with a script address ("javascript:", "vbscript:": both run in the
+// page that receives the drop) is refused, whatever its case, leading blanks and line breaks.
 bool AcceptsDroppedText(std::string_view text);
 
 }  // namespace brisova

@@ -1,5 +1,6 @@
 #include "infolib/page_references.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -127,6 +128,7 @@ bool HasToken(std::string_view list, std::string_view token) {
 }
 
 void CollectTag(std::string_view html, const Tag& tag, std::vector<TextReference>& references) {
+    const std::size_t first = references.size();
     const std::string& name = tag.name;
     if (name == "img") {
         AddAttribute(html, tag, "src", ReferenceKind::Image, references);
@@ -167,6 +169,9 @@ void CollectTag(std::string_view html, const Tag& tag, std::vector<TextReference
             }
         }
     }
+    // A style attribute may stand before the tag's own reference; callers read them in text order.
+    std::stable_sort(references.begin() + static_cast<std::ptrdiff_t>(first), references.end(),
+                     [](const TextReference& a, const TextReference& b) { return a.begin < b.begin; });
 }
 
 // Elements whose content is text, not markup, up to their end tag.

@@ -120,6 +120,8 @@ std::string Composed(const Parts& parts) {
     if (parts.hasAuthority) address += "//" + parts.authority;
     std::string path = parts.path;
     if (parts.hasAuthority && path.empty() && parts.scheme != "file") path = "/";
+    // Without an authority a path beginning with "//" would read as one: "/." keeps it a path.
+    if (!parts.hasAuthority && path.starts_with("//")) path.insert(0, "/.");
     address += path;
     if (parts.hasQuery) address += "?" + parts.query;
 
@@ -184,6 +186,7 @@ std::optional<std::string> ResolveAddress(std::string_view base, std::string_vie
     SlashBackslashes(baseText);
     SlashBackslashes(ref);
     Parts baseParts = SplitAfterScheme(std::string_view(baseText).substr(baseScheme.size() + 1));
+    baseParts.path = WithoutDotSegments(baseParts.path);
     Parts refParts = SplitAfterScheme(ref);
 
     Parts target;

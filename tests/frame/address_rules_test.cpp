@@ -118,6 +118,8 @@ TEST(AddressBar, GoButtonAndBoxWidth) {
 TEST(DroppedText, ScriptAddressesAreRefusedInAnyCase) {
     EXPECT_FALSE(AcceptsDroppedText("javascript:alert(1)"));
     EXPECT_FALSE(AcceptsDroppedText("  JavaScript:void(0)"));
+    EXPECT_FALSE(AcceptsDroppedText("VBScript:MsgBox(1)"));
+    EXPECT_FALSE(AcceptsDroppedText("java\nscr\tipt:alert(1)"));
     EXPECT_TRUE(AcceptsDroppedText("http://a/javascript:"));
     EXPECT_TRUE(AcceptsDroppedText("javascript"));
     EXPECT_TRUE(AcceptsDroppedText(""));

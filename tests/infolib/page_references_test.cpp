@@ -82,9 +82,10 @@ TEST(PageReferences, StyleTextInElementsAndAttributes) {
         " body { background: URL( 'bg.png' ) } .a { b: url(bare.png) } .c { content: 'url(str.png)' }"
         " .d { e: xurl(no.png) }</style>"
         "<div style=\"background:url(div.png)\"></div><p style='background:url(\"p.png\")'>"
-        "<span style=\"background:url(&quot;hidden.png&quot;)\"></span>";
+        "<span style=\"background:url(&quot;hidden.png&quot;)\"></span>"
+        "<img style=\"background:url(first.png)\" src=\"second.png\">";
     EXPECT_EQ(Found(html), (Strings{"stylesheet imp.css", "stylesheet imp2.css", "image bg.png", "image bare.png",
-                                    "image div.png", "image p.png"}));
+                                    "image div.png", "image p.png", "image first.png", "image second.png"}));
     std::vector<TextReference> references = FindHtmlReferences(html);
     EXPECT_EQ(references[0].syntax, ReferenceSyntax::StyleText);
     EXPECT_EQ(references[2].quote, '\'');

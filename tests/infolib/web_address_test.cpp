@@ -58,6 +58,12 @@ TEST(WebAddress, ReferencesAreReadTheWayTheBrowserReadsThem) {
     EXPECT_EQ(Resolved("about:blank", "a.png"), "<none>");
     EXPECT_EQ(Resolved("site.test/page.html", "a.png"), "<none>");
     EXPECT_EQ(Resolved("", "a.png"), "<none>");
+
+    // Without an authority in the base, a path that comes out as "//g" stays a path, and the
+    // base's own dot segments never survive into the result.
+    EXPECT_EQ(Resolved("http:page", ".///g/a.png"), "http:/.//g/a.png");
+    EXPECT_EQ(Resolved("http://a/b/../c/./d", "?q"), "http://a/c/d?q");
+    EXPECT_EQ(Resolved("http://a/b/../c/./d", "x"), "http://a/c/x");
 }
 
 TEST(WebAddress, LongRunsOfDotSegmentsCostTheirLength) {
