@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "infolib/device_names.h"
+#include "platform/device_names.h"
 #include "infolib/library_paths.h"
 #include "infolib/web_address.h"
 #include "platform/ascii_case.h"

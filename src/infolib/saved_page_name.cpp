@@ -1,6 +1,6 @@
 #include "infolib/saved_page_name.h"
 
-#include "infolib/device_names.h"
+#include "platform/device_names.h"
 
 namespace brisova {
 

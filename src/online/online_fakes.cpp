@@ -16,7 +16,9 @@ bool ScriptedHttpFetcher::Fetch(const std::string& url, const BodySink& sink) {
     if (found == bodies_.end()) return false;
     std::string_view body = found->second;
     for (std::size_t at = 0; at < body.size(); at += kFetchPieceSize) {
-        if (!sink(body.substr(at, kFetchPieceSize))) return false;
+        std::string_view piece = body.substr(at, kFetchPieceSize);
+        deliveredBytes_ += piece.size();
+        if (!sink(piece)) return false;
     }
     return true;
 }

@@ -32,6 +32,8 @@ public:
 
     const std::vector<std::string>& requests() const { return requests_; }
     int connectionPolls() const { return connectionPolls_; }
+    // Body bytes handed to the sinks, over all requests.
+    std::size_t deliveredBytes() const { return deliveredBytes_; }
 
 private:
     std::map<std::string, std::string> bodies_;
@@ -39,6 +41,7 @@ private:
     std::function<void(const std::string&)> onFetch_;
     int offlinePolls_ = 0;
     int connectionPolls_ = 0;
+    std::size_t deliveredBytes_ = 0;
 };
 
 // Pauses take no time: each one moves the manual clock on and is remembered. Stop can be asked
@@ -67,10 +70,13 @@ private:
 class RecordingReplacer final : public ExecutableReplacer {
 public:
     bool ReplaceAtRestart(const std::string& staged, const std::string& destination) override {
+        if (refuse) return false;
         replacements.emplace_back(staged, destination);
         return true;
     }
     std::vector<std::pair<std::string, std::string>> replacements;
+    // As the system answers a user without the rights to schedule the replacement.
+    bool refuse = false;
 };
 
 }  // namespace brisova

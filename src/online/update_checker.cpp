@@ -38,7 +38,7 @@ bool HasLength(const std::optional<std::uint64_t>& size, const VersionEntry& ent
 UpdateOutcome UpdateChecker::Run() {
     if (!BuildDownloadList() || !DownloadFiles()) return outcome_;
     if (s_.stop.StopRequested()) return UpdateOutcome::Stopped;
-    return InstallDownloads() ? UpdateOutcome::Installed : UpdateOutcome::NothingToInstall;
+    return InstallDownloads();
 }
 
 bool UpdateChecker::End(UpdateOutcome outcome) {
@@ -94,13 +94,17 @@ std::optional<std::string> UpdateChecker::ReadPendingList() {
     return std::nullopt;
 }
 
-UpdateChecker::Attempt UpdateChecker::FetchInto(const std::string& url, FileWriter& writer) {
+UpdateChecker::Attempt UpdateChecker::FetchInto(const std::string& url, FileWriter& writer, std::uint64_t limit) {
     bool writeFailed = false;
+    bool tooLong = false;
     bool fetched = s_.http.Fetch(url, [&](std::string_view piece) {
+        tooLong = piece.size() > limit - writer.Written();
+        if (tooLong) return false;
         writeFailed = !writer.Write(piece);
         return !writeFailed;
     });
     if (writeFailed) return Attempt::CannotWrite;
+    if (tooLong) return Attempt::TooLong;
     return fetched ? Attempt::Fetched : Attempt::Failed;
 }
 
@@ -114,7 +118,7 @@ std::optional<std::string> UpdateChecker::DownloadVersionList() {
         if (!WaitForConnection(s_.http, s_.stop)) return NoList(UpdateOutcome::Stopped);
         std::unique_ptr<FileWriter> writer = s_.files.Create(kPendingListPath);
         if (!writer) return NoList(UpdateOutcome::CannotWrite);
-        Attempt attempt = FetchInto(VersionListUrl(servers.Current()), *writer);
+        Attempt attempt = FetchInto(VersionListUrl(servers.Current()), *writer, kMaxVersionListBytes);
         if (attempt == Attempt::CannotWrite) return NoList(UpdateOutcome::CannotWrite);
         if (attempt == Attempt::Fetched && writer->Written() > kLongestUselessList) {
             std::optional<std::string> text;
@@ -140,10 +144,11 @@ bool UpdateChecker::DownloadFiles() {
             if (!WaitForConnection(s_.http, s_.stop)) return End(UpdateOutcome::Stopped);
             std::unique_ptr<FileWriter> writer = s_.files.Create(StagedFilePath(entry.name));
             if (!writer) return End(UpdateOutcome::CannotWrite);
-            Attempt attempt = FetchInto(ServerFileUrl(servers.Current(), entry.name), *writer);
+            const auto length = static_cast<std::uint64_t>(entry.length);
+            Attempt attempt = FetchInto(ServerFileUrl(servers.Current(), entry.name), *writer, length);
             if (attempt == Attempt::CannotWrite) return End(UpdateOutcome::CannotWrite);
-            if (attempt == Attempt::Fetched) {
-                if (writer->Written() != static_cast<std::uint64_t>(entry.length)) {
+            if (attempt == Attempt::Fetched || attempt == Attempt::TooLong) {
+                if (attempt == Attempt::TooLong || writer->Written() != length) {
                     writer.reset();
                     s_.files.Remove(kPendingListPath);
                     return End(UpdateOutcome::WrongLength);
@@ -159,28 +164,29 @@ bool UpdateChecker::DownloadFiles() {
     return true;
 }
 
-bool UpdateChecker::InstallDownloads() {
+// The pending list becomes the installed list only when every file it brought is in place;
+// otherwise the pending list and the staged files stay, and the next start installs again.
+UpdateOutcome UpdateChecker::InstallDownloads() {
     std::optional<std::string> text = s_.files.Read(kPendingListPath);
-    if (!text) return false;
+    if (!text) return UpdateOutcome::NothingToInstall;
     VersionList pending = ParseVersionList(*text);
+    bool allInPlace = true;
     for (const VersionEntry& entry : pending.entries) {
         std::string staged = StagedFilePath(entry.name);
         if (!IsInstallableEntry(entry) || !HasLength(s_.files.Size(staged), entry)) continue;
-        if (IsExecutableEntry(entry)) {
-            ReplaceExecutable(entry.name, entry.target);
-        } else {
-            s_.files.Copy(staged, entry.target);
-        }
+        bool inPlace = IsExecutableEntry(entry) ? ReplaceExecutable(entry.name, entry.target)
+                                                : s_.files.Copy(staged, entry.target);
+        allInPlace = allInPlace && inPlace;
     }
-    s_.files.Copy(kPendingListPath, kInstalledListPath);
+    if (!allInPlace || !s_.files.Copy(kPendingListPath, kInstalledListPath)) return UpdateOutcome::NotInstalled;
     for (const std::string& name : s_.files.ListFiles(kStagingDirectory)) s_.files.Remove(StagedFilePath(name));
     s_.files.WriteWhole(kUpdateDatePath, EncodeTimeFile(s_.clock.Now()));
-    return true;
+    return UpdateOutcome::Installed;
 }
 
-void UpdateChecker::ReplaceExecutable(const std::string& name, const std::string& target) {
+bool UpdateChecker::ReplaceExecutable(const std::string& name, const std::string& target) {
     std::string staged = target + "_";
-    if (s_.files.Copy(StagedFilePath(name), staged)) s_.replacer.ReplaceAtRestart(staged, target);
+    return s_.files.Copy(StagedFilePath(name), staged) && s_.replacer.ReplaceAtRestart(staged, target);
 }
 
 }  // namespace brisova

@@ -26,6 +26,8 @@ inline constexpr int kServerListNumber = 100;
 inline constexpr std::int64_t kCheckIntervalDays = 3;
 // A pending list of this many bytes or fewer cannot hold anything and is fetched again.
 inline constexpr std::size_t kLongestUselessList = 5;
+// A version list is a few lines; an answer longer than this is not one.
+inline constexpr std::uint64_t kMaxVersionListBytes = 1024 * 1024;
 
 std::string StagedFilePath(const std::string& name);
 std::string VersionListUrl(const std::string& server);
@@ -54,6 +56,7 @@ enum class UpdateOutcome {
     Stopped,           // the program asked the worker to stop; nothing was installed
     WrongLength,       // a file arrived with another length than listed; the pending list was dropped
     CannotWrite,       // a download could not be stored; the next start tries again
+    NotInstalled,      // a file could not be put in place; the old list stays, the next start tries again
 };
 
 class UpdateChecker {
@@ -69,17 +72,18 @@ public:
 
     // Makes the pending list the installed one, after putting every complete staged file in
     // place. False when there is no pending list.
-    bool InstallDownloads();
+    UpdateOutcome InstallDownloads();
 
 private:
-    enum class Attempt { Fetched, Failed, CannotWrite };
+    enum class Attempt { Fetched, Failed, CannotWrite, TooLong };
 
     bool CheckDue() const;
     std::optional<std::string> ReadPendingList();
     std::optional<std::string> DownloadVersionList();
     bool DownloadFiles();
-    Attempt FetchInto(const std::string& url, FileWriter& writer);
-    void ReplaceExecutable(const std::string& name, const std::string& target);
+    // Reading ends as soon as the answer is longer than `limit` bytes.
+    Attempt FetchInto(const std::string& url, FileWriter& writer, std::uint64_t limit);
+    bool ReplaceExecutable(const std::string& name, const std::string& target);
     bool End(UpdateOutcome outcome);
     std::nullopt_t NoList(UpdateOutcome outcome);
 

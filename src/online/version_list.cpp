@@ -1,6 +1,7 @@
 #include "online/version_list.h"
 
 #include "online/file_store.h"
+#include "platform/device_names.h"
 
 #include <cctype>
 #include <charconv>
@@ -68,19 +69,18 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && EqualsIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
-// A single part of a Windows path: printable ASCII (so it names the same file in every code
-// page), none of the characters Windows refuses in a name, and not made of dots and blanks
-// alone (".", "..", and names Windows would shorten to them).
+// A single part of a Windows path that names exactly itself: printable ASCII (the same file in
+// every code page), none of the characters Windows refuses in a name, no trailing dot or blank
+// (Windows drops them, so "VerInf." is "VerInf" and "download." is "download"; this also refuses
+// "." and ".."), and no device name ("CON", "nul.txt" open a device).
 bool IsPathPart(std::string_view part) {
-    if (part.empty()) return false;
-    bool onlyDotsAndBlanks = true;
+    if (part.empty() || part.back() == '.' || part.back() == ' ') return false;
     for (char c : part) {
         auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u >= 0x7F) return false;
         if (std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) return false;
-        if (c != '.' && c != ' ') onlyDotsAndBlanks = false;
     }
-    return !onlyDotsAndBlanks;
+    return !IsDeviceName(part);
 }
 
 std::vector<std::string_view> PathParts(std::string_view path) {
@@ -100,6 +100,18 @@ bool IsPlainFileName(std::string_view name) {
            !EndsWithIgnoringCase(name, kPartialFileSuffix);
 }
 
+// The user's own files and the state the program keeps between starts: an update never
+// replaces them.
+bool HoldsUserState(const std::vector<std::string_view>& parts) {
+    if (parts.size() == 1) return EqualsIgnoringCase(parts[0], "Brisova.ini");
+    if (!EqualsIgnoringCase(parts[0], "data")) return false;
+    if (parts.size() > 2) return EqualsIgnoringCase(parts[1], "MyInfoLib");
+    for (std::string_view kept : {"startup", "MyInfoLib", "UpdateDate", "counter_time", "VerInf"}) {
+        if (EqualsIgnoringCase(parts[1], kept)) return true;
+    }
+    return false;
+}
+
 bool IsInsideProgramDirectory(std::string_view target) {
     std::vector<std::string_view> parts = PathParts(target);
     for (std::string_view part : parts) {
@@ -107,7 +119,7 @@ bool IsInsideProgramDirectory(std::string_view target) {
     }
     bool inStaging = parts.size() >= 2 && EqualsIgnoringCase(parts[0], "data") &&
                      EqualsIgnoringCase(parts[1], "download");
-    return !inStaging;
+    return !inStaging && !HoldsUserState(parts);
 }
 
 }  // namespace
@@ -124,7 +136,8 @@ VersionList ParseVersionList(std::string_view text) {
 }
 
 bool IsInstallableEntry(const VersionEntry& entry) {
-    return IsPlainFileName(entry.name) && IsInsideProgramDirectory(entry.target);
+    return entry.length <= kMaxUpdateFileBytes && IsPlainFileName(entry.name) &&
+           IsInsideProgramDirectory(entry.target);
 }
 
 bool IsExecutableEntry(const VersionEntry& entry) {

@@ -23,6 +23,8 @@ struct VersionList {
 };
 
 inline constexpr std::size_t kMaxEntryFieldLength = 199;
+// No file of the program comes near this; a list entry announcing more is not downloaded.
+inline constexpr int kMaxUpdateFileBytes = 256 * 1024 * 1024;
 // Entry reading ends at the first line shorter than this.
 inline constexpr std::size_t kShortestEntryLine = 5;
 
@@ -32,10 +34,13 @@ inline constexpr std::size_t kShortestEntryLine = 5;
 // passed over; fields after the fourth are ignored.
 VersionList ParseVersionList(std::string_view text);
 
-// Whether an entry may be downloaded and installed at all. Both fields are printable ASCII. The
+// Whether an entry may be downloaded and installed at all. Both fields are printable ASCII, and
+// every part of them names exactly that file (no trailing dot or blank, no device name). The
 // name must be a plain file name that cannot be mistaken for the pending list or a file being
 // written; the target must stay inside the program directory (no drive, no leading "\", no
-// ".." or other dot-only part) and outside the staging directory.
+// ".."), outside the staging directory and away from the user's own files and the program's
+// state (Brisova.ini, data\startup, the library, UpdateDate, counter_time, the installed list).
+// The listed length is at most kMaxUpdateFileBytes.
 bool IsInstallableEntry(const VersionEntry& entry);
 
 // Entries whose name contains ".exe" are replaced at the next restart instead of at once.

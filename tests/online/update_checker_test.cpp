@@ -187,6 +187,37 @@ TEST_F(UpdateCheckerTest, AWrongLengthDropsThePendingListAndInstallsNothing) {
     EXPECT_FALSE(dir.Exists("data/UpdateDate"));
 }
 
+TEST_F(UpdateCheckerTest, AnAnswerLongerThanListedIsNotReadOnAndInstallsNothing) {
+    Installed(List(kPrimary, "", "a a.txt 1 10\n"));
+    dir.Write("a.txt", "old");
+    Publish(kPrimary, List(kPrimary, "", "a a.txt 2 10\n"));
+    Publish(kPrimary, "a", std::string(50 * 1024 * 1024, 'x'));
+    EXPECT_EQ(checker.Run(), UpdateOutcome::WrongLength);
+    EXPECT_LT(http.deliveredBytes(), 4096u);
+    EXPECT_EQ(dir.Read("a.txt"), "old");
+    EXPECT_FALSE(dir.Exists("data/download/a"));
+    EXPECT_EQ(dir.Read("data/VerInf"), List(kPrimary, "", "a a.txt 1 10\n"));
+}
+
+TEST_F(UpdateCheckerTest, AFileThatCannotBePutInPlaceIsInstalledAtTheNextStart) {
+    const std::string old = List(kPrimary, "", "Brisova.exe Brisova.exe 1 3\n");
+    const std::string published = List(kPrimary, "", "Brisova.exe Brisova.exe 2 3\n");
+    Installed(old);
+    Publish(kPrimary, published);
+    Publish(kPrimary, "Brisova.exe", "new");
+    replacer.refuse = true;
+    EXPECT_EQ(checker.Run(), UpdateOutcome::NotInstalled);
+    EXPECT_EQ(dir.Read("data/VerInf"), old);
+    EXPECT_FALSE(dir.Exists("data/UpdateDate"));
+
+    replacer.refuse = false;
+    http.Forget(ServerFileUrl(kPrimary, "Brisova.exe"));
+    EXPECT_EQ(checker.Run(), UpdateOutcome::Installed);
+    EXPECT_EQ(dir.Read("data/VerInf"), published);
+    EXPECT_EQ(replacer.replacements,
+              (std::vector<std::pair<std::string, std::string>>{{"Brisova.exe_", "Brisova.exe"}}));
+}
+
 TEST_F(UpdateCheckerTest, AnExecutableIsStagedBesideItsTargetForTheRestart) {
     Installed(List(kPrimary, "", "Brisova.exe Brisova.exe 1 3\n"));
     dir.Write("Brisova.exe", "old");

@@ -60,15 +60,22 @@ TEST(VersionList, TargetsMustStayInsideTheProgramDirectory) {
     for (const char* target : {"..\\evil.exe", "data\\..\\..\\evil", "C:\\Windows\\x.dll", "C:x", "\\x",
                                "/etc/x", "\\\\server\\share\\x", "data\\\\x", "data\\", ".", "...\\x",
                                "data\\ . \\x", "data\\a|b", "file.txt:stream", "data\\download\\VerInf",
-                               "DATA/Download/x", ""}) {
+                               "DATA/Download/x", "",
+                               // Windows drops trailing dots and blanks and maps device names.
+                               "data\\download.\\x", "data\\download \\x", "x.", "nul.txt", "data\\COM1\\x",
+                               // The user's files and the program's state.
+                               "Brisova.ini", "brisova.INI", "data\\startup", "data\\MyInfoLib\\1\\page.htm",
+                               "data\\UpdateDate", "data\\counter_time", "data\\VerInf"}) {
         EXPECT_FALSE(IsInstallableEntry(Entry("f", target))) << target;
     }
     EXPECT_TRUE(IsInstallableEntry(Entry("f", "data\\downloads\\x")));
+    EXPECT_TRUE(IsInstallableEntry(Entry("f", "data\\MyInfoLib.txt")));
 }
 
 TEST(VersionList, NamesMustBePlainFileNamesOfTheirOwn) {
     EXPECT_TRUE(IsInstallableEntry(Entry("Brisova.exe", "Brisova.exe")));
-    for (const char* name : {"VerInf", "verinf", "a\\b", "a/b", "..", "x~part", "a:b", "a?b", "a\x01", "caf\xe9"}) {
+    for (const char* name : {"VerInf", "verinf", "VerInf.", "VerInf ", "CON", "lpt1.bin", "a\\b", "a/b", "..",
+                             "x~part", "a:b", "a?b", "a\x01", "caf\xe9"}) {
         EXPECT_FALSE(IsInstallableEntry(Entry(name, "t"))) << name;
     }
 }
