@@ -149,7 +149,9 @@ void CBrisovaView::OnBeforeNavigate2(const std::string& address, long, const std
         if (IsActiveWindow()) host->ShowAddress(address);
         host->SaveWindowRecord();
     }
-    if (host) host->SetStatusIcon(nav_.secure());
+    // The frame's icon belongs to the active window; a window behind it shows its own state when
+    // it comes to the front.
+    if (host && topLevel && IsActiveWindow()) host->SetStatusIcon(nav_.secure());
 }
 
 void CBrisovaView::OnNewWindow2(IDispatch** newControl, bool& cancel) {

@@ -32,8 +32,9 @@ KeyRoute RouteViewKey(unsigned virtualKey, bool ctrlDown) {
 }
 
 bool NavigationState::BeginNavigation(const std::string& address, bool topLevel) {
+    if (!topLevel) return false;
     secure_ = IsSecureAddress(address);
-    if (!topLevel || address == address_) return false;
+    if (address == address_) return false;
     address_ = address;
     return true;
 }

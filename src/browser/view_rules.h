@@ -45,7 +45,9 @@ public:
     void SetTitle(std::string title) { title_ = std::move(title); }
 
     // A navigation starts; returns true when the top-level address changed, which the view
-    // reports to the frame and records. The secure flag follows every navigation, frames too.
+    // reports to the frame and records. The secure flag follows the top-level page only: a frame
+    // of a secure page loading an ad over plain http does not make the page less secure, nor an
+    // https frame a plain page secure.
     bool BeginNavigation(const std::string& address, bool topLevel);
     // A top-level document completed; true when the address changed.
     bool CompleteDocument(const std::string& address);

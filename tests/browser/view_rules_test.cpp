@@ -44,14 +44,17 @@ TEST(Keys, EditingKeysAndTabGoToThePage) {
     EXPECT_EQ(RouteViewKey(0x74, false), KeyRoute::Dispatch);  // F5
 }
 
-TEST(Navigation, FrameNavigationLeavesTheAddressButMovesSecure) {
+TEST(Navigation, FrameNavigationLeavesTheAddressAndTheSecureFlag) {
     NavigationState s;
     EXPECT_TRUE(s.BeginNavigation("http://a/", true));
     EXPECT_FALSE(s.BeginNavigation("https://ads/", false));
     EXPECT_EQ(s.address(), "http://a/");
-    EXPECT_TRUE(s.secure());
-    EXPECT_FALSE(s.BeginNavigation("http://a/", true));
     EXPECT_FALSE(s.secure());
+    EXPECT_TRUE(s.BeginNavigation("https://a/", true));
+    EXPECT_FALSE(s.BeginNavigation("http://ads/", false));
+    EXPECT_TRUE(s.secure());
+    EXPECT_FALSE(s.BeginNavigation("https://a/", true));
+    EXPECT_TRUE(s.secure());
 }
 
 TEST(Navigation, CompletionReportsOnlyChanges) {

@@ -47,13 +47,23 @@ TEST_F(BrowserView, SecureIconNeedsLowerCaseHttps) {
     EXPECT_FALSE(SecureIconShown());
 }
 
-TEST_F(BrowserView, FrameNavigationKeepsTheAddressButMovesTheIcon) {
+TEST_F(BrowserView, OnlyTheActiveWindowsPageMovesTheIcon) {
     CChildFrame* window = Open("http://page.example/");
     ASSERT_EQ(RecordedWindows(), Strings{"http://page.example/"});
     BrowserOf(window)->RaiseNavigation("https://frame.example/", ScriptedBrowser::ChildFrame());
     EXPECT_EQ(window->view()->address(), "http://page.example/");
     EXPECT_EQ(frame().addressText(), "http://page.example/");
     EXPECT_EQ(RecordedWindows(), Strings{"http://page.example/"});
+    EXPECT_FALSE(SecureIconShown());
+
+    // A window behind the active one navigating to a secure page leaves the icon alone, and the
+    // active secure page keeps it while the other goes back to plain http.
+    CChildFrame* behind = Open("http://behind.example/", false);
+    BrowserOf(behind)->RaiseNavigation("https://behind.example/", ScriptedBrowser::TopFrame());
+    EXPECT_FALSE(SecureIconShown());
+    BrowserOf(window)->RaiseNavigation("https://page.example/", ScriptedBrowser::TopFrame());
+    EXPECT_TRUE(SecureIconShown());
+    BrowserOf(behind)->RaiseNavigation("http://behind.example/", ScriptedBrowser::TopFrame());
     EXPECT_TRUE(SecureIconShown());
 }
 
