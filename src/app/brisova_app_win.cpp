@@ -133,9 +133,11 @@ HWND CBrisovaApp::FindRunningInstance() {
 }
 
 void CBrisovaApp::HandOff(HWND running) const {
-    std::optional<std::string> payload = brisova::HandOffPayload(startAddress_);
+    // Numbers the message and its block apart from those of other second starts.
+    auto number = static_cast<std::uint32_t>((::GetTickCount() ^ (::GetCurrentProcessId() << 16)) | 1);
+    std::optional<std::string> block = brisova::HandOffBlock(startAddress_, number);
     // An address that does not fit the block is not sent cut: the running window only comes forward.
-    if (!payload) return;
+    if (!block) return;
     ScopedHandle mutex(::CreateMutexA(nullptr, TRUE, kHandOffMutex));
     if (!mutex) return;
     DWORD wait = ::WaitForSingleObject(mutex.get(), kHandOffWaitMs);
@@ -148,9 +150,9 @@ void CBrisovaApp::HandOff(HWND running) const {
         } else if (ScopedMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0)); !view) {
             environment_.prompter->Ask("App:MapViewOfFile Fail", brisova::PromptButtons::Ok);
         } else {
-            std::memcpy(view.get(), payload->data(), payload->size());
+            std::memcpy(view.get(), block->data(), block->size());
             DWORD_PTR unused = 0;
-            ::SendMessageTimeoutA(running, WM_HAND_OFF, 0, 0, SMTO_ABORTIFHUNG, kHandOffWaitMs, &unused);
+            ::SendMessageTimeoutA(running, WM_HAND_OFF, number, 0, SMTO_ABORTIFHUNG, kHandOffWaitMs, &unused);
         }
     }
     // The mutex was created owned and then waited for: both ownerships are given back.

@@ -31,16 +31,33 @@ bool IsInternetShortcutPath(std::string_view path) {
     return path.size() >= 4 && EqualsIgnoringCase(path.substr(path.size() - 4), ".url");
 }
 
-std::optional<std::string> HandOffPayload(std::string_view address) {
-    if (address.size() + 1 > kHandOffBlockSize) return std::nullopt;
-    std::string payload(address);
-    payload.push_back('\0');
-    return payload;
+namespace {
+constexpr std::string_view kHandOffMark = "BrHO";
+
+std::string HandOffTag(std::uint32_t number) {
+    std::string tag(kHandOffMark);
+    for (int shift = 0; shift < 32; shift += 8) tag.push_back(static_cast<char>((number >> shift) & 0xFF));
+    return tag;
+}
+}  // namespace
+
+std::optional<std::string> HandOffBlock(std::string_view address, std::uint32_t number) {
+    if (address.size() + 1 + kHandOffTagSize > kHandOffBlockSize) return std::nullopt;
+    std::string block(kHandOffBlockSize, '\0');
+    block.replace(0, address.size(), address);
+    block.replace(kHandOffBlockSize - kHandOffTagSize, kHandOffTagSize, HandOffTag(number));
+    return block;
 }
 
-std::string ReadHandOffBlock(const char* block, std::size_t size) {
-    const char* end = std::find(block, block + size, '\0');
-    return std::string(block, end);
+std::optional<std::string> ReadHandOffBlock(std::string_view block, std::uint32_t number) {
+    if (number == 0 || block.size() != kHandOffBlockSize ||
+        block.substr(kHandOffBlockSize - kHandOffTagSize) != HandOffTag(number)) {
+        return std::nullopt;
+    }
+    std::string_view address = block.substr(0, kHandOffBlockSize - kHandOffTagSize);
+    address = address.substr(0, address.find('\0'));
+    if (address.empty()) return std::nullopt;
+    return std::string(address);
 }
 
 Bytes EncodeWindowRecord(const std::vector<std::string>& addresses) {

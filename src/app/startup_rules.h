@@ -4,6 +4,7 @@
 
 #include "platform/profile.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,14 +20,17 @@ std::string StartAddressFromArguments(const std::vector<std::string>& arguments)
 bool IsInternetShortcutPath(std::string_view path);
 
 inline constexpr std::size_t kHandOffBlockSize = 2560;
+// The block's last bytes: a mark and the number of the message that announces the block.
+inline constexpr std::size_t kHandOffTagSize = 8;
 
-// The bytes a second instance writes into the shared block: the address and its NUL. An
-// address too long for the block is not handed off at all, since a cut address would open a
-// different page.
-std::optional<std::string> HandOffPayload(std::string_view address);
+// The whole block a second instance writes before it sends the message numbered `number`: the
+// address and its NUL from the start, the tag at the end. Nothing for an address too long for
+// the block, since a cut address would open a different page.
+std::optional<std::string> HandOffBlock(std::string_view address, std::uint32_t number);
 
-// Reads the address out of a hand-off block; stops at the first NUL or at the block's end.
-std::string ReadHandOffBlock(const char* block, std::size_t size);
+// The address in a block, when the block was written for message `number`. A message that
+// arrives after its sender gave up finds no block, an empty one or another sender's: nothing.
+std::optional<std::string> ReadHandOffBlock(std::string_view block, std::uint32_t number);
 
 // The record of open windows: each address followed by "\n", then one NUL byte.
 Bytes EncodeWindowRecord(const std::vector<std::string>& addresses);

@@ -1,5 +1,6 @@
 #include "frame/main_frame_win.h"
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -411,7 +412,7 @@ void CMainFrame::FocusActiveControl() const {
     if (CBrisovaView* view = ActiveBrowserView(); view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
 }
 
-LRESULT CMainFrame::OnHandOff(WPARAM, LPARAM) {
+LRESULT CMainFrame::OnHandOff(WPARAM number, LPARAM) {
     ScopedHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                               brisova::kHandOffBlockSize, kShareName));
     if (!mapping) {
@@ -423,10 +424,15 @@ LRESULT CMainFrame::OnHandOff(WPARAM, LPARAM) {
         prompter_.Ask("MapViewOfFile Fail", brisova::PromptButtons::Ok);
         return 0;
     }
-    std::string address = brisova::ReadHandOffBlock(static_cast<const char*>(view.get()), brisova::kHandOffBlockSize);
+    auto* block = static_cast<char*>(view.get());
+    std::optional<std::string> address =
+        brisova::ReadHandOffBlock(std::string_view(block, brisova::kHandOffBlockSize), static_cast<std::uint32_t>(number));
+    if (!address) return 0;
+    // Read once: a copy of the message must not open the page again.
+    std::memset(block + brisova::kHandOffBlockSize - brisova::kHandOffTagSize, 0, brisova::kHandOffTagSize);
     view.reset();
     mapping.reset();
-    OpenWindow(false, &address, true);
+    OpenWindow(false, &*address, true);
     return 0;
 }
 

@@ -2,7 +2,9 @@
 #include "support/app_fixture_win.h"
 
 #include <windows.h>
+#include <cstring>
 
+#include "app/startup_rules.h"
 #include "framework/handles_win.h"
 
 namespace {
@@ -66,4 +68,24 @@ TEST_F(SecondInstance, NoArgumentOpensNothing) {
 TEST_F(SecondInstance, AddressTooLongForTheBlockIsNotHandedOverCut) {
     EXPECT_EQ(RunSecondStart("http://long.example/" + std::string(2600, 'a')), 0);
     EXPECT_TRUE(Windows().empty());
+}
+
+TEST_F(SecondInstance, AMessageWhoseSenderGaveUpOpensNothing) {
+    // The sender is gone: its block went with it, and the message finds a fresh empty one.
+    frame().SendMessage(WM_HAND_OFF, 41, 0);
+    EXPECT_TRUE(Windows().empty());
+
+    // Another sender's block is in place: only its own message opens it, and only once.
+    ScopedHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              brisova::kHandOffBlockSize, "BRISOVASHARE"));
+    ASSERT_TRUE(mapping);
+    ScopedMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    std::string block = *brisova::HandOffBlock("http://second.example/", 42);
+    std::memcpy(view.get(), block.data(), block.size());
+    frame().SendMessage(WM_HAND_OFF, 41, 0);
+    EXPECT_TRUE(Windows().empty());
+    frame().SendMessage(WM_HAND_OFF, 42, 0);
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://second.example/"});
+    frame().SendMessage(WM_HAND_OFF, 42, 0);
+    EXPECT_EQ(Windows().size(), 1u);
 }

@@ -23,17 +23,21 @@ TEST(CommandLine, ShortcutExtensionIgnoresCase) {
     EXPECT_FALSE(IsInternetShortcutPath("url"));
 }
 
-TEST(HandOff, AddressMustFitWithItsNul) {
-    EXPECT_EQ(HandOffPayload("abc"), std::string("abc\0", 4));
-    EXPECT_TRUE(HandOffPayload(std::string(2559, 'a')));
-    EXPECT_FALSE(HandOffPayload(std::string(2560, 'a')));
-}
+TEST(HandOff, OnlyTheBlockOfTheMessageIsOpened) {
+    std::optional<std::string> block = HandOffBlock("http://a.example/Привет", 7);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->size(), kHandOffBlockSize);
+    EXPECT_EQ(ReadHandOffBlock(*block, 7), "http://a.example/Привет");
+    // A late message finds another sender's block, a fresh empty one, or an empty address.
+    EXPECT_FALSE(ReadHandOffBlock(*block, 8));
+    EXPECT_FALSE(ReadHandOffBlock(std::string(kHandOffBlockSize, '\0'), 0));
+    EXPECT_FALSE(ReadHandOffBlock(*HandOffBlock("", 9), 9));
+    EXPECT_FALSE(ReadHandOffBlock(block->substr(1), 7));
 
-TEST(HandOff, ReadingStopsAtTheBlockEnd) {
-    char block[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(ReadHandOffBlock(block, sizeof block), "abcd");
-    char shorter[4] = {'a', '\0', 'c', 'd'};
-    EXPECT_EQ(ReadHandOffBlock(shorter, sizeof shorter), "a");
+    // The longest address that fits keeps its NUL before the tag; one more is not cut but refused.
+    const std::size_t longest = kHandOffBlockSize - kHandOffTagSize - 1;
+    EXPECT_EQ(ReadHandOffBlock(*HandOffBlock(std::string(longest, 'a'), 1), 1), std::string(longest, 'a'));
+    EXPECT_FALSE(HandOffBlock(std::string(longest + 1, 'a'), 1));
 }
 
 TEST(WindowRecord, EncodesAddressesWithNewlinesAndNul) {
