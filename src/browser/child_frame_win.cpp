@@ -1,6 +1,7 @@
 #include "browser/child_frame_win.h"
 
 #include "browser/browser_host_win.h"
+#include "platform/diagnostics.h"
 #include "resource.h"
 
 const MessageMap* CChildFrame::ThisMessageMap() {
@@ -31,6 +32,7 @@ int CChildFrame::OnCreate(CREATESTRUCT*) {
         RECT client = GetClientRect();
         if (view->Create(m_hWnd, client, ID_FIRST_PANE)) view_ = std::move(view);
     } catch (...) {
+        brisova::ReportCaughtFailure("the creation of a browser view");
         view_.reset();
     }
     return 0;

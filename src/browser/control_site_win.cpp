@@ -4,6 +4,7 @@
 
 #include "browser/view_rules.h"
 #include "framework/text_win.h"
+#include "platform/diagnostics.h"
 
 // {F38BC242-B950-11D1-8918-00C04FC2C836}
 const GUID kDocHostCommandHandler = {0xF38BC242, 0xB950, 0x11D1, {0x89, 0x18, 0x00, 0xC0, 0x4F, 0xC2, 0xC8, 0x36}};
@@ -111,6 +112,7 @@ STDMETHODIMP CCustomControlSite::Exec(const GUID* group, DWORD id, DWORD, VARIAN
         }
         SetBool(out, false);
     } catch (...) {
+        brisova::ReportCaughtFailure("a script error message from the control");
     }
     return OLECMDERR_E_UNKNOWNGROUP;
 }

@@ -6,6 +6,7 @@
 #include <tlogstg.h>
 
 #include "framework/text_win.h"
+#include "platform/diagnostics.h"
 
 namespace {
 // Unwraps VT_BYREF|VT_VARIANT, the form the control uses for most event arguments.
@@ -97,6 +98,7 @@ public:
             Dispatch(id, params->rgvarg, params->cArgs);
         } catch (...) {
             // An event handler's failure stays inside the handler.
+            brisova::ReportCaughtFailure("a browser control event");
         }
         return S_OK;
     }

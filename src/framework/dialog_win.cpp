@@ -1,5 +1,7 @@
 #include "framework/dialog_win.h"
 
+#include "platform/diagnostics.h"
+
 const MessageMap* CDialog::ThisMessageMap() {
     static const MessageMap map(&CWnd::ThisMessageMap);
     return &map;
@@ -34,6 +36,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     try {
         handled = dialog->OnWndMsg(message, wParam, lParam, &result);
     } catch (...) {
+        brisova::ReportCaughtFailure("a dialog procedure");
         handled = true;
     }
     if (message == WM_NCDESTROY) dialog->Detach();

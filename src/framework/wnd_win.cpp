@@ -1,5 +1,7 @@
 #include "framework/wnd_win.h"
 
+#include "platform/diagnostics.h"
+
 #include <unordered_map>
 #include <vector>
 
@@ -164,6 +166,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind into the system's code; the message counts as handled.
+        brisova::ReportCaughtFailure("a window procedure");
         result = 0;
     }
     t_current = saved;

@@ -44,6 +44,11 @@ void COnlineServices::Start(const std::string& programDirectory) {
 }
 
 void COnlineServices::Stop() {
-    updateChecker_.Stop();
-    counter_.Stop();
+    // Both are asked at once, so that together they wait no longer than one bound.
+    updateChecker_.RequestStop();
+    counter_.RequestStop();
+    auto deadline = std::chrono::steady_clock::now() + kWorkerStopBound;
+    updateChecker_.Stop(kWorkerStopBound);
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    counter_.Stop(std::max(left, std::chrono::milliseconds(0)));
 }

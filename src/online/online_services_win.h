@@ -36,7 +36,7 @@ public:
 
     // The counter first, then the update checker.
     void Start(const std::string& programDirectory);
-    // The update checker first, then the counter; returns when both threads have ended.
+    // Asks both to stop; returns when both threads have ended, or after kWorkerStopBound.
     void Stop();
 
     CGetDataFromNet& updateChecker() { return updateChecker_; }

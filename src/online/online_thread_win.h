@@ -7,12 +7,14 @@
 
 #include "framework/handles_win.h"
 #include "online/worker_wait.h"
+#include "platform/diagnostics.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -32,13 +34,17 @@ private:
     HANDLE stopEvent_;
 };
 
+// How long the exit waits for a worker that does not end when asked: no server and no stuck
+// request may keep the program from closing.
+inline constexpr std::chrono::milliseconds kWorkerStopBound{3000};
+
 template <class Outcome>
 class OnlineThread {
 public:
     // The job gets the stop event, which stays valid until the thread has ended.
     using Job = std::function<Outcome(HANDLE stopEvent)>;
 
-    OnlineThread() : stopEvent_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    OnlineThread() : state_(std::make_shared<State>()) {}
     OnlineThread(const OnlineThread&) = delete;
     OnlineThread& operator=(const OnlineThread&) = delete;
     ~OnlineThread() { Stop(); }
@@ -46,9 +52,9 @@ public:
     // Runs the job on a new thread. False when a job was launched before or no thread could be
     // made; the program then goes on without the job.
     bool Launch(Job job) {
-        if (launched_ || !stopEvent_) return false;
+        if (launched_ || !state_->stopEvent || !state_->doneEvent) return false;
         try {
-            thread_ = std::thread([this, job = std::move(job)] { Run(job); });
+            thread_ = std::thread([state = state_, job = std::move(job)] { Run(*state, job); });
         } catch (const std::exception&) {
             return false;
         }
@@ -56,29 +62,47 @@ public:
         return true;
     }
 
-    // Returns once the thread has ended. A job launched after a stop ends at once.
-    void Stop() {
-        ::SetEvent(stopEvent_.get());
-        if (thread_.joinable()) thread_.join();
+    // Asks the job to stop and waits for its thread, at most `bound`. A thread that has not
+    // ended by then is left to finish on its own (it shares nothing with this object but the
+    // state it keeps alive) and false is returned. A job launched after a stop ends at once.
+    bool Stop(std::chrono::milliseconds bound = kWorkerStopBound) {
+        RequestStop();
+        if (!thread_.joinable()) return true;
+        if (::WaitForSingleObject(state_->doneEvent.get(), static_cast<DWORD>(bound.count())) != WAIT_OBJECT_0) {
+            thread_.detach();
+            return false;
+        }
+        thread_.join();
+        return true;
     }
 
-    bool Finished() const { return finished_.load(std::memory_order_acquire); }
+    // Asks the job to stop without waiting for it.
+    void RequestStop() { ::SetEvent(state_->stopEvent.get()); }
+
+    bool Finished() const { return state_->finished.load(std::memory_order_acquire); }
     // What the job came to; none while it runs, or when it ended by an exception.
-    std::optional<Outcome> outcome() const { return Finished() ? outcome_ : std::nullopt; }
+    std::optional<Outcome> outcome() const { return Finished() ? state_->outcome : std::nullopt; }
 
 private:
-    void Run(const Job& job) {
+    struct State {
+        ScopedHandle stopEvent{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        ScopedHandle doneEvent{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        std::atomic<bool> finished{false};
+        std::optional<Outcome> outcome;
+    };
+
+    static void Run(State& state, const Job& job) {
         // A job that fails ends like one that found nothing to do; the program goes on.
         try {
-            outcome_ = job(stopEvent_.get());
+            state.outcome = job(state.stopEvent.get());
         } catch (...) {
+            brisova::ReportCaughtFailure("an online worker");
         }
-        finished_.store(true, std::memory_order_release);
+        state.finished.store(true, std::memory_order_release);
+        ::SetEvent(state.doneEvent.get());
     }
 
     bool launched_ = false;
-    std::atomic<bool> finished_{false};
-    std::optional<Outcome> outcome_;
-    ScopedHandle stopEvent_;
+    std::shared_ptr<State> state_;
     std::thread thread_;
 };

@@ -4,6 +4,7 @@
 
 #include "framework/handles_win.h"
 #include "online/time_file.h"
+#include "support/caught_failures_win.h"
 #include "support/loopback_http_server_win.h"
 #include "temp_dir.h"
 #include "wait_until.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <stdexcept>
 
@@ -102,7 +104,8 @@ private:
 
 }  // namespace
 
-TEST(OnlineThread, AJobThatThrowsEndsWithoutAnOutcomeAndRunsOnlyOnce) {
+TEST(OnlineThread, AJobThatThrowsEndsWithoutAnOutcomeAndIsReported) {
+    ExpectedFailures caught;
     OnlineThread<int> worker;
     EXPECT_FALSE(worker.outcome().has_value());
     ASSERT_TRUE(worker.Launch([](HANDLE) -> int { throw std::runtime_error("disk gone"); }));
@@ -110,6 +113,28 @@ TEST(OnlineThread, AJobThatThrowsEndsWithoutAnOutcomeAndRunsOnlyOnce) {
     EXPECT_TRUE(worker.Finished());
     EXPECT_FALSE(worker.outcome().has_value());
     EXPECT_FALSE(worker.Launch([](HANDLE) { return 1; }));
+    EXPECT_EQ(caught.messages(),
+              std::vector<std::string>{"Brisova: failure caught in an online worker: disk gone"});
+}
+
+TEST(OnlineThread, AJobThatIgnoresTheStopIsLeftBehindAfterTheBound) {
+    ScopedHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    HANDLE releaseEvent = release.get();
+    {
+        OnlineThread<int> worker;
+        // As a system call that never returns would: the job does not look at the stop.
+        ASSERT_TRUE(worker.Launch([releaseEvent](HANDLE) {
+            ::WaitForSingleObject(releaseEvent, 60000);
+            return 1;
+        }));
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(worker.Stop(std::chrono::milliseconds(300)));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+        EXPECT_FALSE(worker.Finished());
+    }
+    // The thread outlived its owner and still ends cleanly.
+    ::SetEvent(releaseEvent);
+    ::Sleep(100);
 }
 
 TEST_F(OnlineServicesTest, AListWithoutEntriesFetchesEveryPendingFileFromTheOnlyServer) {
