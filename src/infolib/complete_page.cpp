@@ -325,6 +325,36 @@ std::string ResourceNames::Take(std::string_view address, ReferenceKind kind, st
     return candidate;
 }
 
+std::string WithSavedFromMark(std::string_view html, std::string_view pageAddress) {
+    if (html.starts_with("\xFF\xFE") || html.starts_with("\xFE\xFF")) return std::string(html);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address;
+    for (char c : pageAddress) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte <= ' ' || byte >= 0x7F || c == '<' || c == '>' || c == '"') {
+            address += '%';
+            address += kHex[byte >> 4];
+            address += kHex[byte & 0xF];
+        } else {
+            address += c;
+        }
+    }
+    if (address.empty() || address.size() > 9999) address = "about:internet";
+    std::string length = std::to_string(address.size());
+    std::string mark = "<!-- saved from url=(" + std::string(4 - length.size(), '0') + length + ")" + address + " -->";
+
+    std::size_t at = html.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    std::size_t first = html.find_first_not_of(" \t\r\n", at);
+    if (first != std::string_view::npos && EqualsIgnoringCase(html.substr(first, 9), "<!doctype")) {
+        std::size_t close = html.find('>', first);
+        if (close != std::string_view::npos) {
+            std::size_t after = close + 1;
+            return std::string(html.substr(0, after)) + "\r\n" + mark + std::string(html.substr(after));
+        }
+    }
+    return std::string(html.substr(0, at)) + mark + "\r\n" + std::string(html.substr(at));
+}
+
 bool SaveCompletePage(LibraryFiles& files, ResourceFetcher& fetcher, std::string_view html,
                       std::string_view pageAddress, const std::string& directory, const std::string& pageFileName) {
     std::string folder = CompanionFolderName(pageFileName);
@@ -345,7 +375,8 @@ bool SaveCompletePage(LibraryFiles& files, ResourceFetcher& fetcher, std::string
     std::string prefix;
     for (char c : folder) prefix += c == ' ' ? std::string("%20") : std::string(1, c);
     prefix += '/';
-    return files.Replace(JoinPath(directory, pageFileName), writer.Rewritten(html, uses, prefix));
+    return files.Replace(JoinPath(directory, pageFileName),
+                         WithSavedFromMark(writer.Rewritten(html, uses, prefix), pageAddress));
 }
 
 }  // namespace brisova

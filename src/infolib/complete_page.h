@@ -51,7 +51,14 @@ private:
     std::set<std::string> taken_;  // lower-cased
 };
 
-// Writes `html`, the page at `pageAddress`, as directory\pageFileName, with what it loads
+// The page with the comment that names where it was saved from ("<!-- saved from url=(0022)
+// http://example.com/ -->"), after its document type declaration: the browser control opens a
+// marked file in the security zone of that address, not with the rights of the local machine.
+// An address that cannot be named (none, or too long) marks the page as from the Internet. A
+// page in a 16-bit encoding is left as it is.
+std::string WithSavedFromMark(std::string_view html, std::string_view pageAddress);
+
+// Writes `html`, the page at `pageAddress`, as directory\pageFileName, marked as saved from there, with what it loads
 // fetched through `fetcher` into the companion folder (made only when something is saved in
 // it). Only "http:" and "https:" resources are fetched, and "file:" ones when the page is a
 // local file itself. False only when the page file could not be written.

@@ -35,6 +35,13 @@ protected:
     bool Save(const std::string& html, const std::string& address, const std::string& fileName = "My Page.htm") {
         return SaveCompletePage(files, fetcher, html, address, dir.str(), fileName);
     }
+    // A saved page's text after the mark of where it came from, which must name `address`.
+    std::string SavedPage(const std::string& fileName, const std::string& address) const {
+        std::string text = dir.ReadText(fileName);
+        std::string mark = "<!-- saved from url=(00" + std::to_string(address.size()) + ")" + address + " -->\r\n";
+        EXPECT_TRUE(text.starts_with(mark)) << text.substr(0, 80);
+        return text.substr(std::min(text.size(), mark.size()));
+    }
     Strings Listing(const std::string& relative) const {
         Strings names;
         for (const auto& entry : std::filesystem::directory_iterator(dir / relative)) {
@@ -72,7 +79,7 @@ TEST_F(CompletePage, WhatThePageLoadsIsSavedBesideItAndThePagePointsThere) {
                      "</body></html>",
                      page));
 
-    EXPECT_EQ(dir.ReadText("My Page.htm"),
+    EXPECT_EQ(SavedPage("My Page.htm", page),
               "<html><head><link rel=stylesheet href=\"My%20Page_files/main.css\">"
               "<script src='My%20Page_files/app.js'></script>\n"
               "<style>p { background: url(My%20Page_files/a.png) }</style></head>\n"
@@ -104,7 +111,7 @@ TEST_F(CompletePage, TheBaseAddressDecidesAndIsTakenOut) {
     ASSERT_TRUE(Save("<head><base target=_top href=\"http://cdn.test/assets/\"><BASE HREF=/other/></head>"
                      "<img src=a.png><a href=b.html>",
                      "http://site.test/p.html", "p.htm"));
-    EXPECT_EQ(dir.ReadText("p.htm"),
+    EXPECT_EQ(SavedPage("p.htm", "http://site.test/p.html"),
               "<head><base target=_top ><BASE ></head><img src=p_files/a.png><a href=http://cdn.test/assets/b.html>");
 }
 
@@ -112,13 +119,26 @@ TEST_F(CompletePage, LocalFilesAreCopiedOnlyForLocalPages) {
     const std::string html = "<img src=\"file:///C:/pics/a.png\"><img src=b.png>";
     ASSERT_TRUE(Save(html, "https://site.test/p.html"));
     EXPECT_EQ(fetcher.requests, Strings{"https://site.test/b.png"});
-    EXPECT_EQ(dir.ReadText("My Page.htm"), "<img src=\"file:///C:/pics/a.png\"><img src=https://site.test/b.png>");
+    EXPECT_EQ(SavedPage("My Page.htm", "https://site.test/p.html"),
+              "<img src=\"file:///C:/pics/a.png\"><img src=https://site.test/b.png>");
     // Nothing saved, no companion folder.
     EXPECT_FALSE(dir.Exists("My Page_files"));
 
     fetcher.requests.clear();
     ASSERT_TRUE(Save(html, "file:///C:/pages/p.htm"));
     EXPECT_EQ(fetcher.requests, (Strings{"file:///C:/pics/a.png", "file:///C:/pages/b.png"}));
+}
+
+TEST(SavedFromMark, NamesTheOriginAfterTheDocumentType) {
+    EXPECT_EQ(WithSavedFromMark("<!DOCTYPE html>\n<p>x", "https://a.test/p?q=<1>"),
+              "<!DOCTYPE html>\r\n<!-- saved from url=(0026)https://a.test/p?q=%3C1%3E -->\n<p>x");
+    EXPECT_EQ(WithSavedFromMark("\xEF\xBB\xBF<p>", "http://a.test/Привет"),
+              "\xEF\xBB\xBF<!-- saved from url=(0050)http://a.test/%D0%9F%D1%80%D0%B8%D0%B2%D0%B5%D1%82 -->\r\n<p>");
+    EXPECT_EQ(WithSavedFromMark("<p>", ""), "<!-- saved from url=(0014)about:internet -->\r\n<p>");
+    EXPECT_EQ(WithSavedFromMark("<p>", "http://a.test/" + std::string(10000, 'a')),
+              "<!-- saved from url=(0014)about:internet -->\r\n<p>");
+    const std::string utf16("\xFF\xFE<\0p\0>\0", 8);
+    EXPECT_EQ(WithSavedFromMark(utf16, "http://a.test/"), utf16);
 }
 
 TEST_F(CompletePage, ResourcesStopAtTheBound) {
@@ -174,7 +194,8 @@ TEST_F(CompletePage, TheLibraryFindsThePageFileBesideItsFolderAndDeletesBoth) {
     InfoNode* page = store.FindById(1);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->fileName, "News.htm");
-    EXPECT_EQ(dir.ReadText("1/News.htm.dat"), "<img src=news_files/a.png>");
+    EXPECT_EQ(dir.ReadText("1/News.htm.dat"),
+              "<!-- saved from url=(0017)http://site.test/ -->\r\n<img src=news_files/a.png>");
 
     EXPECT_TRUE(store.DeletePage(1));
     EXPECT_FALSE(dir.Exists("1"));

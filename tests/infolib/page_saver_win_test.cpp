@@ -79,6 +79,11 @@ protected:
         std::ifstream in(directory_ / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // The line a saved page starts with: where it came from.
+    static std::string Mark(const std::string& address) {
+        std::string length = std::to_string(address.size());
+        return "<!-- saved from url=(" + std::string(4 - length.size(), '0') + length + ")" + address + " -->\r\n";
+    }
     std::vector<std::string> Files(const std::string& folder = {}) const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(directory_ / folder))
@@ -98,7 +103,7 @@ TEST_F(PageSaving, DocumentHtmlGoesIntoOneFileNamedAfterTheTitle) {
     FakeDocument document(html);
     ASSERT_TRUE(saver_.SaveDocument(&document, "A/B", "http://site.test/", directory_.string()));
     EXPECT_EQ(Files(), std::vector<std::string>{"A_B.htm"});
-    EXPECT_EQ(Read("A_B.htm"), html);
+    EXPECT_EQ(Read("A_B.htm"), Mark("http://site.test/") + html);
     // The page in the window stays as it was: not marked as saved, no reference kept.
     EXPECT_FALSE(document.clearedDirty);
     EXPECT_EQ(document.references, 1u);
@@ -127,7 +132,7 @@ TEST_F(PageSaving, WhatThePageLoadsIsFetchedIntoTheCompanionFolder) {
     EXPECT_EQ(Files("News_files"), (std::vector<std::string>{"logo.png", "style.css"}));
     EXPECT_EQ(Read("News_files/logo.png"), png);
     EXPECT_EQ(Read("News_files/style.css"), "body { color: red }");
-    EXPECT_EQ(Read("News.htm"), "<html><head><link rel=\"stylesheet\" href=\"News_files/style.css\"></head>"
+    EXPECT_EQ(Read("News.htm"), Mark(page) + "<html><head><link rel=\"stylesheet\" href=\"News_files/style.css\"></head>"
                                 "<body><img src=\"News_files/logo.png\"><img src='http://" +
                                     server.authority() + "/dir/gone.png'></body></html>");
     EXPECT_EQ(server.CountOf("/dir/gone.png"), 1u);
@@ -187,7 +192,7 @@ TEST_F(PageSaving, AServerThatDoesNotAnswerCostsOnlyTheTimeAllowed) {
     EXPECT_LT(took, 3s);
     EXPECT_GE(took, 900ms);
     EXPECT_EQ(Files(), std::vector<std::string>{"Slow.htm"});
-    EXPECT_EQ(Read("Slow.htm"), "<img src=" + site + "/d.png><img src=" + site + "/a.png><img src=" + site +
+    EXPECT_EQ(Read("Slow.htm"), Mark(site + "/") + "<img src=" + site + "/d.png><img src=" + site + "/a.png><img src=" + site +
                                     "/b.png><img src=" + site + "/c.png>");
     // Once the page's time is spent nothing more is asked.
     EXPECT_EQ(server.CountOf("/c.png"), 0u);
