@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <functional>
+#include <random>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -159,4 +161,29 @@ TEST(Program, KilledRunIsOfferedAndRestoredAtTheNextStart) {
     EXPECT_EQ(inst.Get("lastvisit"), "");
     EXPECT_EQ(inst.Get("EnableAutoFilter"), "1");
     EXPECT_EQ(inst.Get("IsAskExit"), "0");
+}
+
+// Killed at random moments while it opens windows and writes its record, the program always
+// leaves a settings file that reads whole: the settings it had, and a record of whole addresses.
+TEST(Program, KilledWhileWritingItsRecordLeavesEveryFileWhole) {
+    Installation inst;
+    inst.Set("IsAskExit", "0");
+    inst.Set("EnableHomePage", "0");
+    std::mt19937 random(20261208);
+    std::set<std::string> known;
+    for (int round = 0; round < 50; ++round) {
+        std::string address = "http://round" + std::to_string(round) + ".example/" + std::string(round * 7, 'p');
+        known.insert(address);
+        HANDLE program = inst.Start(address);
+        ASSERT_NE(program, nullptr);
+        ::Sleep(std::uniform_int_distribution<DWORD>(0, 400)(random));
+        ::TerminateProcess(program, 1);
+        ::WaitForSingleObject(program, 10000);
+
+        ASSERT_EQ(inst.Get("IsAskExit"), "0") << "round " << round;
+        for (const std::string& recorded : Record(inst)) {
+            EXPECT_TRUE(known.count(recorded)) << "round " << round << ": " << recorded;
+        }
+        inst.Set("lastvisit", "");
+    }
 }
