@@ -170,8 +170,10 @@ void CollectTag(std::string_view html, const Tag& tag, std::vector<TextReference
         }
     }
     // A style attribute may stand before the tag's own reference; callers read them in text order.
-    std::stable_sort(references.begin() + static_cast<std::ptrdiff_t>(first), references.end(),
-                     [](const TextReference& a, const TextReference& b) { return a.begin < b.begin; });
+    auto byPosition = [](const TextReference& a, const TextReference& b) { return a.begin < b.begin; };
+    auto tagReferences = references.begin() + static_cast<std::ptrdiff_t>(first);
+    if (!std::is_sorted(tagReferences, references.end(), byPosition))
+        std::stable_sort(tagReferences, references.end(), byPosition);
 }
 
 // Elements whose content is text, not markup, up to their end tag.

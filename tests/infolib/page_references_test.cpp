@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 
 using namespace brisova;
 
@@ -103,11 +103,12 @@ TEST(PageReferences, BrokenOrHugeInputEndsQuietly) {
 
     std::string huge;
     for (int i = 0; i < 100000; ++i) huge += "<img src=a.png><</<!x><a href=b>";
-    auto start = std::chrono::steady_clock::now();
+    // Processor time, so that a busy machine does not fail it: a quadratic reading takes minutes.
+    std::clock_t start = std::clock();
     EXPECT_EQ(FindHtmlReferences(huge).size(), 200000u);
     EXPECT_EQ(FindHtmlReferences(std::string(5'000'000, '<')).size(), 0u);
     EXPECT_EQ(FindHtmlReferences("<script>" + std::string(5'000'000, '<')).size(), 0u);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 10.0);
 }
 
 TEST(PageReferences, CharacterReferencesInValues) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 
 using namespace brisova;
 
@@ -69,12 +69,13 @@ TEST(WebAddress, ReferencesAreReadTheWayTheBrowserReadsThem) {
 TEST(WebAddress, LongRunsOfDotSegmentsCostTheirLength) {
     std::string climb;
     for (int i = 0; i < 200000; ++i) climb += "../";
-    auto start = std::chrono::steady_clock::now();
+    // Processor time, so that a busy machine does not fail it: a quadratic reading takes minutes.
+    std::clock_t start = std::clock();
     EXPECT_EQ(Resolved("http://a/b/c/d", climb + "x"), "http://a/x");
     std::string stay;
     for (int i = 0; i < 200000; ++i) stay += "./";
     EXPECT_EQ(Resolved("http://a/b/", stay + "x"), "http://a/b/x");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 2.0);
 }
 
 TEST(WebAddress, FileAddressesNameLocalDrivePathsOnly) {
