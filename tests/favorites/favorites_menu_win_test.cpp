@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -262,18 +263,41 @@ TEST_F(FavoritesMenu, AddAndOrganizeRebuildTheMenuAndFreeTheOldItems) {
     EXPECT_EQ(ItemsOf(Favorites(), 3).size(), 7u);
 }
 
-TEST_F(FavoritesMenu, AFolderTallerThanTheScreenBreaksIntoEqualColumns) {
+TEST_F(FavoritesMenu, TallFoldersBreakIntoEqualColumnsAndLinksPastTheLastCommandAreGreyed) {
     for (int i = 0; i < 300; ++i) WriteUrl("link " + std::to_string(1000 + i) + ".url", "http://x.example/");
+    MakeFolder("More");
+    for (int i = 0; i < 350; ++i) WriteUrl("More\\more " + std::to_string(1000 + i) + ".url", "http://x.example/");
     ASSERT_TRUE(Start());
     const std::vector<Shown> items = ItemsOf(Favorites());
-    ASSERT_EQ(items.size(), 303u);
+    ASSERT_EQ(items.size(), 304u);
     std::vector<int> breaks;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 4; i < items.size(); ++i) {
         if (!items[i].columnBreak) continue;
         breaks.push_back(static_cast<int>(i));
-        EXPECT_EQ(items[i].text, "link " + std::to_string(1000 + i - 3)) << "the break keeps the item's record";
+        EXPECT_EQ(items[i].text, "link " + std::to_string(1000 + i - 4)) << "the break keeps the item's record";
     }
     ASSERT_GE(breaks.size(), 1u);
-    EXPECT_GT(breaks[0], 3);
     for (std::size_t i = 1; i < breaks.size(); ++i) EXPECT_EQ(breaks[i] - breaks[i - 1], breaks[0] + 1);
+
+    // Two copies of the menu fill "More" with indices 300-649 and 650-999; the menu's own "More"
+    // then gets indices from 1000 on, which have no command.
+    for (UINT last : {ID_FAV_FIRST + 649u, static_cast<UINT>(ID_FAV_LAST)}) {
+        ScopedIconMenu copy = CopyIconMenu(Favorites());
+        HMENU more = ItemsOf(copy.get())[3].popup;
+        Open(more);
+        const std::vector<Shown> filled = ItemsOf(more);
+        EXPECT_EQ(std::max_element(filled.begin(), filled.end(), [](const Shown& a, const Shown& b) {
+                      return a.id < b.id;
+                  })->id,
+                  last);
+    }
+    HMENU more = items[3].popup;
+    Open(more);
+    const std::vector<Shown> past = ItemsOf(more);
+    ASSERT_EQ(past.size(), 350u);
+    for (const Shown& link : past) {
+        EXPECT_EQ(link.id, 0u);
+        EXPECT_TRUE(link.greyed);
+    }
+    EXPECT_TRUE(std::any_of(past.begin(), past.end(), [](const Shown& link) { return link.columnBreak; }));
 }
