@@ -19,17 +19,17 @@ struct FindDeleter {
     void operator()(HANDLE find) const { ::FindClose(find); }
 };
 
-std::string WithBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') path.push_back('\\');
-    return path;
-}
-
 bool IsWebAddress(const std::string& address) {
     for (const char* scheme : {"http:", "https:", "ftp:"})
         if (_strnicmp(address.c_str(), scheme, std::strlen(scheme)) == 0) return true;
     return false;
 }
 }  // namespace
+
+std::string WithBackslash(std::string path) {
+    if (path.empty() || path.back() != '\\') path.push_back('\\');
+    return path;
+}
 
 std::string ShellFavoritesFolder() {
     ITEMIDLIST* raw = nullptr;

@@ -12,6 +12,9 @@
 #include "favorites/folder_menu.h"
 #include "favorites/menu_order.h"
 
+// The path with one final backslash: how folders are handed around here.
+std::string WithBackslash(std::string path);
+
 // The shell's Favorites folder, or the Windows directory's "favorites" when the shell knows none.
 std::string ShellFavoritesFolder();
 

@@ -24,13 +24,9 @@ constexpr int kFavoritesImages = 7;
 // Add, Organize and the separator.
 constexpr int kFixedItems = 3;
 constexpr int kCommandCount = ID_FAV_LAST - ID_FAV_FIRST + 1;
-// The folders whose name means "Links" in the two Chinese scripts.
+// "Links" in the two Chinese scripts: on such systems the program works from that folder, which
+// is where its file dialogs then start.
 constexpr const char* kLinksFolders[] = {"\xE9\x93\xBE\xE6\x8E\xA5", "\xE9\x8F\x88\xE6\x8E\xA5"};
-
-std::string WithBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\') path.push_back('\\');
-    return path;
-}
 
 bool EndsWith(const std::string& name, const char* lowerExtension) {
     return name.size() >= 4 && brisova::AsciiLowerCase(name.substr(name.size() - 4)) == lowerExtension;
@@ -102,7 +98,6 @@ void CFavoritesMenu::Rebuild() {
             break;
         }
     }
-    nextIndex_ = 0;
     nextIndex_ = FillFolder(folder_, 0, popup);
 }
 
