@@ -109,7 +109,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
 
     // 5. The main frame, which loads the settings.
     frame_ = std::make_unique<CMainFrame>(*profile_, *environment_.prompter, environment_.programDirectory,
-                                          environment_.browserKeys);
+                                          environment_.browserKeys, environment_.favorites);
     if (!frame_->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kAppName)) {
         frame_.reset();
         return false;

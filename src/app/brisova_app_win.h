@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/browser_control_win.h"
+#include "favorites/favorites_setup_win.h"
 #include "frame/address_registry_win.h"
 #include "framework/handles_win.h"
 #include "framework/win_app_win.h"
@@ -22,6 +23,8 @@ struct AppEnvironment {
     BrowserControlFactory browserControls;
     // Where the system browser keeps the typed addresses and "ShowGoButton".
     AddressRegistryKeys browserKeys;
+    // The Favorites folder, its stored orders and the shell's favourites dialogs.
+    FavoritesSetup favorites;
 };
 
 // The environment of the installed program: the executable's directory, message boxes and

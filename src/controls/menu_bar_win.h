@@ -3,6 +3,7 @@
 // open, as in the system's own menu line.
 #pragma once
 
+#include "controls/icon_menu_win.h"
 #include "framework/handles_win.h"
 #include "framework/wnd_win.h"
 
@@ -14,7 +15,8 @@ public:
 
     // Creates the bar as a flat tool bar child of `parent`; `owner` receives the menus' commands.
     bool Create(HWND parent, UINT id, HWND owner);
-    // Shows the top-level items of the menu resource as buttons; the bar owns the menu.
+    // Shows the top-level items of the menu resource as buttons; the bar owns the menu, and the
+    // records of its owner-drawn items go with it.
     bool LoadMenu(UINT resourceId);
     HMENU menu() const { return menu_.get(); }
     int ButtonCount() const { return buttonCount_; }
@@ -34,7 +36,7 @@ private:
     bool FilterMenuMessage(const MSG& msg);
     void CloseOpenMenu(int next);
 
-    ScopedMenu menu_;
+    ScopedIconMenu menu_;
     ScopedFont font_;
     HWND owner_ = nullptr;
     int buttonCount_ = 0;

@@ -68,11 +68,12 @@ const MessageMap* CMainFrame::ThisMessageMap() {
 }
 
 CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory,
-                       AddressRegistryKeys browserKeys)
+                       AddressRegistryKeys browserKeys, FavoritesSetup favorites)
     : profile_(profile),
       prompter_(prompter),
       programDirectory_(std::move(programDirectory)),
-      addressBar_(std::move(browserKeys)) {}
+      addressBar_(std::move(browserKeys)),
+      favorites_(*this, std::move(favorites), shortcuts_) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -87,6 +88,8 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&addressBar_);
     AddCommandTarget(&popupCommands_);
     addressBar_.SetShortcuts(&shortcuts_);
+    favorites_.Rebuild();
+    AddCommandTarget(&favorites_);
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     statusBar_.SetProgressWidth(80);
@@ -438,7 +441,9 @@ LRESULT CMainFrame::OnHandOff(WPARAM number, LPARAM) {
 
 LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
     CPopupCommands::TrimToolsMenu(reinterpret_cast<HMENU>(wParam));
-    return CFrameWnd::OnInitMenuPopup(wParam, lParam);
+    LRESULT result = CFrameWnd::OnInitMenuPopup(wParam, lParam);
+    favorites_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+    return result;
 }
 
 LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM) {

@@ -11,6 +11,7 @@
 #include "controls/icon_menu_win.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
+#include "favorites/favorites_menu_win.h"
 #include "frame/address_bar_win.h"
 #include "frame/command_state.h"
 #include "frame/navigation_bar_win.h"
@@ -36,7 +37,7 @@ inline constexpr UINT WM_HAND_OFF = WM_USER + 3;
 class CMainFrame final : public CMDIFrameWnd, public BrowserWindowHost {
 public:
     CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory,
-               AddressRegistryKeys browserKeys = {});
+               AddressRegistryKeys browserKeys = {}, FavoritesSetup favorites = {});
     ~CMainFrame() override;
     DECLARE_MESSAGE_MAP()
 
@@ -52,6 +53,7 @@ public:
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
     CBrisovaToolBar& toolBar() { return toolBar_; }
+    CFavoritesMenu& favorites() { return favorites_; }
     CChevBar& topRebar() { return topRebar_; }
     HWND bottomRebar() const { return bottomRebar_; }
     // The text the address field shows.
@@ -155,5 +157,6 @@ private:
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
+    CFavoritesMenu favorites_;
     bool workOffline_ = false;
 };

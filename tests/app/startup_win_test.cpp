@@ -113,7 +113,7 @@ TEST_F(AppFixture, DontAskAgainIsRememberedAndTheNextExitAsksNothing) {
 
     brisova::ScriptedPrompter next;
     app_.reset();
-    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &next, ScriptedBrowserFactory(), browserKeys_});
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &next, ScriptedBrowserFactory(), browserKeys_, favorites_});
     ASSERT_TRUE(app_->Start({}));
     frame().SendMessage(WM_CLOSE);
     EXPECT_TRUE(next.questions().empty());

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "controls/icon_menu_win.h"
+#include "controls/menu_bar_win.h"
+#include "resource.h"
 
 namespace {
 int liveRecords = 0;
@@ -72,6 +74,22 @@ TEST(IconMenu, FreeOwnerDrawDataReleasesEveryRecordOfTheTreeOnce) {
     HMENU gone = ::CreatePopupMenu();
     ::DestroyMenu(gone);
     EXPECT_EQ(FreeOwnerDrawData(gone), 0);
+}
+
+TEST(IconMenu, TheMenuBarFreesTheRecordsOfItsMenuWhenTheMenuGoes) {
+    liveRecords = 0;
+    HWND parent = ::CreateWindowA("STATIC", "", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    {
+        CMenuBar bar;
+        ASSERT_TRUE(bar.Create(parent, 1, parent));
+        ASSERT_TRUE(bar.LoadMenu(IDR_MAINFRAME));
+        AppendIconItem(::GetSubMenu(bar.menu(), 0), 0, 10, std::make_unique<CountedItem>("favourite"));
+        ASSERT_TRUE(bar.LoadMenu(IDR_MAINFRAME));
+        EXPECT_EQ(liveRecords, 0);
+        AppendIconItem(::GetSubMenu(bar.menu(), 0), 0, 10, std::make_unique<CountedItem>("favourite"));
+    }
+    EXPECT_EQ(liveRecords, 0);
+    ::DestroyWindow(parent);
 }
 
 TEST(IconMenu, CopyKeepsItemsAndStatesWithRecordsOfItsOwn) {

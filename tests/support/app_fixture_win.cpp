@@ -38,6 +38,11 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     std::string keys = "Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId());
     browserKeys_.typedUrls = keys + "\\TypedUrls";
     browserKeys_.main = keys + "\\Main";
+    favorites_.folder = directory_ + "Favorites";
+    ::CreateDirectoryA(favorites_.folder.c_str(), nullptr);
+    favorites_.orderKey = keys + "\\MenuOrder\\Favorites\\";
+    favorites_.addFavorite = [](HWND, const std::string&, const std::string&) { return false; };
+    favorites_.organize = [](HWND, const std::string&) {};
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
@@ -75,7 +80,7 @@ std::string AppFixture::ReadSetting(const std::string& key, const std::string& s
 }
 
 bool AppFixture::Start(const std::vector<std::string>& arguments) {
-    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_});
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_, favorites_});
     bool started = app_->Start(arguments);
     PumpPending();
     return started;

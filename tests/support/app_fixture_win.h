@@ -51,6 +51,9 @@ protected:
     std::string directory_;
     // The browser's registry values of this test, instead of the system browser's.
     AddressRegistryKeys browserKeys_;
+    // An empty "Favorites" folder in the program directory, stored orders under the test's key,
+    // and the shell's favourites dialogs replaced by doing nothing.
+    FavoritesSetup favorites_;
     brisova::ScriptedPrompter prompter_;
     std::unique_ptr<CBrisovaApp> app_;
 };

@@ -1,0 +1,213 @@
+#include "favorites/favorites_menu_win.h"
+
+#include <memory>
+
+#include "browser/brisova_view_win.h"
+#include "browser/child_frame_win.h"
+#include "browser/open_source_rules.h"
+#include "controls/icon_menu_win.h"
+#include "favorites/favorite_text.h"
+#include "favorites/favorites_files_win.h"
+#include "favorites/menu_columns.h"
+#include "frame/image_strip_win.h"
+#include "frame/main_frame_win.h"
+#include "frame/menu_helpers_win.h"
+#include "framework/text_win.h"
+#include "platform/ascii_case.h"
+#include "resource.h"
+
+namespace {
+constexpr int kFolderImage = 0;
+constexpr int kLinkImage = 1;
+constexpr int kMostUsedImage = 5;
+constexpr int kFavoritesImages = 7;
+// Add, Organize and the separator.
+constexpr int kFixedItems = 3;
+constexpr int kCommandCount = ID_FAV_LAST - ID_FAV_FIRST + 1;
+// "Links" in the two Chinese scripts: on such systems the program works from that folder, which
+// is where its file dialogs then start.
+constexpr const char* kLinksFolders[] = {"\xE9\x93\xBE\xE6\x8E\xA5", "\xE9\x8F\x88\xE6\x8E\xA5"};
+
+bool EndsWith(const std::string& name, const char* lowerExtension) {
+    return name.size() >= 4 && brisova::AsciiLowerCase(name.substr(name.size() - 4)) == lowerExtension;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(WideFromNarrow(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int MenuTextHeight(HWND window) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    ScopedFont font;
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        font.reset(::CreateFontIndirectA(&metrics.lfMenuFont));
+    HDC dc = ::GetDC(window);
+    if (!dc) return 0;
+    HGDIOBJ old = font ? ::SelectObject(dc, font.get()) : nullptr;
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, "Texthgp", 7, &size);
+    if (old) ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return size.cy;
+}
+}  // namespace
+
+const MessageMap* CFavoritesMenu::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        CommandRangeHandler<&CFavoritesMenu::OnFavorite>(ID_FAV_FIRST, ID_FAV_LAST),
+        UpdateRangeHandler<&CFavoritesMenu::OnUpdateFavorite>(ID_FAV_FIRST, ID_FAV_LAST),
+        CommandHandler<&CFavoritesMenu::OnAddFavorite>(ID_FAV_ADD),
+        UpdateHandler<&CFavoritesMenu::OnUpdateAddFavorite>(ID_FAV_ADD),
+        CommandHandler<&CFavoritesMenu::OnOrganize>(ID_FAV_ORGANIZE),
+        UpdateHandler<&CFavoritesMenu::OnUpdateOrganize>(ID_FAV_ORGANIZE),
+    };
+    static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
+    return &map;
+}
+
+CFavoritesMenu::CFavoritesMenu(CMainFrame& frame, FavoritesSetup setup,
+                               const std::vector<brisova::ShortcutEntry>& shortcuts)
+    : frame_(frame),
+      setup_(std::move(setup)),
+      shortcuts_(shortcuts),
+      collation_(LocaleCollation()),
+      images_(LoadImageStrip(IDB_FAVORITES, 16, 16, kFavoritesImages)) {
+    if (!setup_.addFavorite) setup_.addFavorite = AddFavoriteWithShell;
+    if (!setup_.organize) setup_.organize = OrganizeFavoritesWithShell;
+}
+
+HMENU CFavoritesMenu::Popup() const {
+    return FindSubMenu(frame_.menuBar().menu(), "F&avorites");
+}
+
+void CFavoritesMenu::Rebuild() {
+    HMENU popup = Popup();
+    if (!popup) return;
+    FreeOwnerDrawData(popup);
+    while (::DeleteMenu(popup, kFixedItems, MF_BYPOSITION)) {}
+    files_.clear();
+
+    folder_ = setup_.folder.empty() ? ShellFavoritesFolder() : setup_.folder;
+    while (!folder_.empty() && folder_.back() == '\\') folder_.pop_back();
+    for (const char* links : kLinksFolders) {
+        const std::string path = folder_ + "\\" + links;
+        if (IsFolder(path)) {
+            ::SetCurrentDirectoryW(WideFromNarrow(path).c_str());
+            break;
+        }
+    }
+    nextIndex_ = FillFolder(folder_, 0, popup);
+}
+
+void CFavoritesMenu::OnInitMenuPopup(HMENU popup) {
+    CIconMenuItem* first = IconMenuItemAt(popup, 0);
+    if (!first || first->loaded != 0 || !first->HasText()) return;
+    // The placeholder's record is ours again once its item is gone.
+    std::unique_ptr<CIconMenuItem> placeholder(first);
+    ::DeleteMenu(popup, 0, MF_BYPOSITION);
+    nextIndex_ = FillFolder(placeholder->text(), nextIndex_, popup);
+}
+
+int CFavoritesMenu::FillFolder(const std::string& folder, int firstIndex, HMENU popup) {
+    const std::string prefix = WithBackslash(folder);
+    brisova::FolderContents contents = brisova::SortOutEntries(ListFolder(prefix), firstIndex);
+    // The stored order is kept per folder, by its path below the Favorites folder.
+    const std::string root = folder_ + "\\";
+    const std::string relative =
+        prefix.size() > root.size() && prefix.compare(0, root.size(), root) == 0 ? prefix.substr(root.size()) : "";
+    std::optional<brisova::MenuOrder> order = ReadMenuOrder(setup_.orderRoot, setup_.orderKey + relative);
+    for (const brisova::MenuEntry& entry : brisova::PlanFolderMenu(contents, order ? &*order : nullptr, collation_)) {
+        if (entry.kind == brisova::MenuEntry::Kind::Folder) AddFolder(entry.name, prefix, popup);
+        else AddLink(entry.name, prefix, popup, entry.index);
+    }
+    BreakColumns(popup);
+    return contents.nextIndex;
+}
+
+void CFavoritesMenu::AddLink(const std::string& name, const std::string& prefix, HMENU popup, int index) {
+    auto item = std::make_unique<CIconMenuItem>(images_.get(), kLinkImage);
+    item->SetText(brisova::LinkItemText(name).c_str());
+    // Past the last favourite command a link is shown but cannot be chosen.
+    if (index >= kCommandCount) {
+        AppendIconItem(popup, MFS_GRAYED, 0, std::move(item));
+        return;
+    }
+    if (files_.size() <= static_cast<std::size_t>(index)) files_.resize(static_cast<std::size_t>(index) + 1);
+    files_[static_cast<std::size_t>(index)] = prefix + name;
+    AppendIconItem(popup, 0, ID_FAV_FIRST + static_cast<UINT>(index), std::move(item));
+}
+
+void CFavoritesMenu::AddFolder(const std::string& name, const std::string& prefix, HMENU popup) {
+    if (name.empty()) return;
+    const std::string path = prefix + name + "\\";
+    ScopedIconMenu folderMenu(::CreatePopupMenu());
+    if (!folderMenu) return;
+    auto placeholder = std::make_unique<CIconMenuItem>(images_.get(), -1);
+    placeholder->loaded = 0;
+    placeholder->SetText(path.c_str());
+    if (!AppendIconItem(folderMenu.get(), MFS_GRAYED, 0, std::move(placeholder))) return;
+    auto item = std::make_unique<CIconMenuItem>(images_.get(), IsMostUsedFolder(path) ? kMostUsedImage : kFolderImage);
+    item->SetText(brisova::FolderItemText(name).c_str());
+    AppendIconPopup(popup, 0, std::move(item), std::move(folderMenu));
+}
+
+void CFavoritesMenu::BreakColumns(HMENU popup) const {
+    const int available =
+        ::GetSystemMetrics(SM_CYSCREEN) - ::GetSystemMetrics(SM_CYMENU) - ::GetSystemMetrics(SM_CYCAPTION);
+    const int rowHeight = brisova::FavoritesRowHeight(MenuTextHeight(frame_.m_hWnd));
+    for (int position : brisova::MenuColumnBreaks(::GetMenuItemCount(popup), rowHeight, available)) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        if (!::GetMenuItemInfoA(popup, static_cast<UINT>(position), TRUE, &info)) continue;
+        info.fType |= MFT_MENUBARBREAK;
+        ::SetMenuItemInfoA(popup, static_cast<UINT>(position), TRUE, &info);
+    }
+}
+
+std::optional<std::string> CFavoritesMenu::FavoriteAddress(const std::string& path) {
+    if (EndsWith(path, ".url")) return InternetShortcutAddress(path);
+    if (EndsWith(path, ".lnk")) return ShellLinkAddress(path);
+    return std::nullopt;
+}
+
+// ---- commands ----
+
+void CFavoritesMenu::OnFavorite(UINT id) {
+    const std::size_t index = id - ID_FAV_FIRST;
+    // An id this menu did not give out since its last rebuild stands for nothing.
+    if (index >= files_.size() || files_[index].empty()) return;
+    std::optional<std::string> address = FavoriteAddress(files_[index]);
+    if (!address) return;
+    const std::string target = brisova::ExpandShortcut(*address, shortcuts_);
+    CBrisovaView* view = frame_.ActiveBrowserView();
+    const brisova::OpenPlacement placement =
+        brisova::PlaceOpenedAddress(brisova::AddressSource::Favorites, view != nullptr, frame_.settings());
+    if (placement.newWindow) frame_.OpenWindow(false, &target, placement.activate);
+    else view->Navigate(target);
+}
+
+void CFavoritesMenu::OnUpdateFavorite(CCmdUI* ui) {
+    ui->Enable(true);
+}
+
+void CFavoritesMenu::OnAddFavorite() {
+    CChildFrame* window = frame_.ActiveWindow();
+    if (!window || !window->view()) return;
+    if (setup_.addFavorite(frame_.m_hWnd, window->view()->address(), window->GetWindowText())) Rebuild();
+}
+
+void CFavoritesMenu::OnUpdateAddFavorite(CCmdUI* ui) {
+    ui->Enable(frame_.ActiveBrowserView() != nullptr);
+}
+
+void CFavoritesMenu::OnOrganize() {
+    setup_.organize(frame_.m_hWnd, folder_.empty() ? ShellFavoritesFolder() : folder_);
+    Rebuild();
+}
+
+void CFavoritesMenu::OnUpdateOrganize(CCmdUI* ui) {
+    ui->Enable(true);
+}
