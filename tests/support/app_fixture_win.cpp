@@ -36,6 +36,11 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     std::string keys = "Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId());
     browserKeys_.typedUrls = keys + "\\TypedUrls";
     browserKeys_.main = keys + "\\Main";
+    // The associations of the test's own, never the user's.
+    browserKeys_.classesView = HKEY_CURRENT_USER;
+    browserKeys_.classesViewPath = keys + "\\Classes";
+    browserKeys_.classes = keys + "\\Classes";
+    browserKeys_.software = keys + "\\Software";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
