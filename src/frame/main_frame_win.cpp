@@ -24,6 +24,11 @@ constexpr UINT kAddressBand = 2;
 constexpr UINT kNavigationBand = 3;
 // Room the navigation bar keeps right of the address band.
 constexpr int kNavigationRoom = 140;
+
+// The frame's settings that every browser view keeps a copy of.
+CBrisovaView::Options ViewOptionsFrom(const brisova::Settings& s) {
+    return {s.enableAutoFilter != 0, s.activeNewWindow != 0, s.enableMouseMiddle != 0, s.enableMouseBack != 0};
+}
 }  // namespace
 
 const MessageMap* CMainFrame::ThisMessageMap() {
@@ -71,7 +76,9 @@ CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, s
     : profile_(profile),
       prompter_(prompter),
       programDirectory_(std::move(programDirectory)),
-      addressBar_(std::move(browserKeys)) {}
+      addressBar_(browserKeys),
+      optionsCommands_(*this, profile_, programDirectory_, browserKeys),
+      defaultBrowser_(profile_, prompter_, browserKeys) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -85,6 +92,8 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&toolbarCommands_);
     AddCommandTarget(&addressBar_);
     AddCommandTarget(&popupCommands_);
+    AddCommandTarget(&optionsCommands_);
+    AddCommandTarget(&defaultBrowser_);
     addressBar_.SetShortcuts(&shortcuts_);
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
@@ -317,8 +326,7 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
         return nullptr;
     }
     if (CBrisovaView* view = window->view()) {
-        view->SetOptions({settings_.enableAutoFilter != 0, settings_.activeNewWindow != 0,
-                          settings_.enableMouseMiddle != 0, settings_.enableMouseBack != 0});
+        view->SetOptions(ViewOptionsFrom(settings_));
         view->SetOpenHomePage(openHomePage);
         if (address) view->SetInitialAddress(*address);
         view->OnInitialUpdate();
@@ -342,6 +350,16 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
     // right after opening does not lose it.
     SaveWindowRecord();
     return window;
+}
+
+void CMainFrame::ApplySettings(const brisova::Settings& settings) {
+    settings_ = settings;
+    if (library_) library_->SetOpenInNewWindow(settings_.infoNewWindow != 0);
+    tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
+    for (int i = tabBar_.Count() - 1; i >= 0; --i) {
+        CChildFrame* window = tabBar_.WindowAt(i);
+        if (CBrisovaView* view = window ? window->view() : nullptr) view->SetOptions(ViewOptionsFrom(settings_));
+    }
 }
 
 void CMainFrame::HandleLibraryAddress(CChildFrame* window, const std::string& address) {
