@@ -54,3 +54,24 @@ TEST_F(DefaultBrowser, TogglingRegistersTheProgramAndPutsThePreviousHandlerBack)
     EXPECT_EQ(Default("htmlfile\\shell\\open\\command"), previous);
     EXPECT_FALSE(MenuChecked());
 }
+
+TEST_F(DefaultBrowser, ALongPathIsRefusedWithAMessageAndTheSystemsOwnChoiceIsOpened) {
+    WriteRegistryString(HKEY_CURRENT_USER, Classes("http\\shell").c_str(), "", "open");
+    int opened = 0;
+    brisova::MemoryProfile profile;
+    CDefaultBrowserCommands longPath(profile, prompter_, browserKeys_, [&] { ++opened; },
+                                     "C:\\" + std::string(300, 'a') + "\\Brisova.exe");
+    longPath.OnCmdMsg(ID_DEFAULT_BROWSER, 0, nullptr, false);
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_NE(prompter_.questions()[0].find("longer than 260 characters"), std::string::npos);
+    EXPECT_EQ(Default("http\\shell"), "open");
+
+    WriteRegistryString(HKEY_CURRENT_USER,
+                        (browserKeys_.software + "\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice").c_str(),
+                        "ProgId", "OtherURL");
+    CDefaultBrowserCommands registering(profile, prompter_, browserKeys_, [&] { ++opened; }, "C:\\Brisova\\Brisova.exe");
+    registering.OnCmdMsg(ID_DEFAULT_BROWSER, 0, nullptr, false);
+    EXPECT_EQ(Default("http\\shell"), "Brisova");
+    EXPECT_EQ(prompter_.questions().size(), 2u);
+    EXPECT_EQ(opened, 1);
+}
