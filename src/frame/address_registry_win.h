@@ -1,5 +1,6 @@
-// The system browser's registry values that the address bar shares with it: the typed-address
-// list and the Go button switch. Tests point the keys at a test key of their own.
+// The system browser's registry values that the address bar and the options share with it: the
+// typed-address list, the Go button switch and the start page; and the shell's associations that
+// the default-browser registration changes. Tests point the keys at a test key of their own.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,13 @@ struct AddressRegistryKeys {
     HKEY root = HKEY_CURRENT_USER;
     std::string typedUrls = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
     std::string main = "Software\\Microsoft\\Internet Explorer\\Main";
+    // Associations are read through `classesView` (the merged classes root, where the user's own
+    // classes come first) and written under `classes` of `root`, so that registering needs no
+    // administrator rights. `software` holds the browser's capabilities and the system's choice.
+    HKEY classesView = HKEY_CLASSES_ROOT;
+    std::string classesViewPath;
+    std::string classes = "Software\\Classes";
+    std::string software = "Software";
 };
 
 // url1, url2, ... until the first missing value, empty ones skipped; nothing when the key

@@ -25,6 +25,11 @@ constexpr UINT kAddressBand = 2;
 constexpr UINT kNavigationBand = 3;
 // Room the navigation bar keeps right of the address band.
 constexpr int kNavigationRoom = 140;
+
+// The frame's settings that every browser view keeps a copy of.
+CBrisovaView::Options ViewOptionsFrom(const brisova::Settings& s) {
+    return {s.enableAutoFilter != 0, s.activeNewWindow != 0, s.enableMouseMiddle != 0, s.enableMouseBack != 0};
+}
 }  // namespace
 
 const MessageMap* CMainFrame::ThisMessageMap() {
@@ -72,7 +77,9 @@ CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, s
     : profile_(profile),
       prompter_(prompter),
       programDirectory_(std::move(programDirectory)),
-      addressBar_(std::move(browserKeys)),
+      addressBar_(browserKeys),
+      optionsCommands_(*this, profile_, programDirectory_, browserKeys),
+      defaultBrowser_(profile_, prompter_, browserKeys),
       favorites_(*this, std::move(favorites), shortcuts_) {}
 
 CMainFrame::~CMainFrame() = default;
@@ -87,6 +94,8 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&toolbarCommands_);
     AddCommandTarget(&addressBar_);
     AddCommandTarget(&popupCommands_);
+    AddCommandTarget(&optionsCommands_);
+    AddCommandTarget(&defaultBrowser_);
     addressBar_.SetShortcuts(&shortcuts_);
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);
@@ -321,8 +330,7 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
         return nullptr;
     }
     if (CBrisovaView* view = window->view()) {
-        view->SetOptions({settings_.enableAutoFilter != 0, settings_.activeNewWindow != 0,
-                          settings_.enableMouseMiddle != 0, settings_.enableMouseBack != 0});
+        view->SetOptions(ViewOptionsFrom(settings_));
         view->SetOpenHomePage(openHomePage);
         if (address) view->SetInitialAddress(*address);
         view->OnInitialUpdate();
@@ -346,6 +354,16 @@ CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* addres
     // right after opening does not lose it.
     SaveWindowRecord();
     return window;
+}
+
+void CMainFrame::ApplySettings(const brisova::Settings& settings) {
+    settings_ = settings;
+    if (library_) library_->SetOpenInNewWindow(settings_.infoNewWindow != 0);
+    tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
+    for (int i = tabBar_.Count() - 1; i >= 0; --i) {
+        CChildFrame* window = tabBar_.WindowAt(i);
+        if (CBrisovaView* view = window ? window->view() : nullptr) view->SetOptions(ViewOptionsFrom(settings_));
+    }
 }
 
 void CMainFrame::HandleLibraryAddress(CChildFrame* window, const std::string& address) {

@@ -20,11 +20,13 @@
 #include "frame/toolbar_win.h"
 #include "infolib/library_commands_win.h"
 #include "online/online_services_win.h"
+#include "options/options_commands_win.h"
 #include "frame/tab_bar_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
 #include "platform/profile.h"
 #include "platform/prompter.h"
+#include "shell/default_browser_commands_win.h"
 
 class CChildFrame;
 class CBrisovaView;
@@ -42,6 +44,9 @@ public:
     DECLARE_MESSAGE_MAP()
 
     const brisova::Settings& settings() const { return settings_; }
+    // The one way changed settings reach their users: the mirror, the library, the tab bar and
+    // every open view (from the last tab to the first).
+    void ApplySettings(const brisova::Settings& settings);
     const std::string& programDirectory() const { return programDirectory_; }
 
     // The active browser window and its view; null when none is open.
@@ -155,6 +160,8 @@ private:
     std::unique_ptr<CLibraryCommands> library_;
     COnlineServices online_;
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
+    COptionsCommands optionsCommands_;
+    CDefaultBrowserCommands defaultBrowser_;
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     CFavoritesMenu favorites_;

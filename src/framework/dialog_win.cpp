@@ -40,6 +40,27 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         handled = true;
     }
     if (message == WM_NCDESTROY) dialog->Detach();
-    if (handled) ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
-    return handled;
+    return DialogReply(hwnd, message, handled, result);
+}
+
+INT_PTR DialogReply(HWND dialog, UINT message, bool handled, LRESULT result) {
+    if (!handled) return FALSE;
+    switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return static_cast<INT_PTR>(result);
+    default:
+        ::SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
 }

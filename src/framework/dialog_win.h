@@ -23,3 +23,8 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     UINT templateId_;
 };
+
+// What a dialog procedure returns for a message its object did or did not handle. A few
+// messages (the colour messages, WM_INITDIALOG and the list-box and item queries) take their
+// reply from the procedure's own return value; every other reply goes through DWLP_MSGRESULT.
+INT_PTR DialogReply(HWND dialog, UINT message, bool handled, LRESULT result);

@@ -33,6 +33,11 @@ std::string IniFileProfile::ReadString(std::string_view section, std::string_vie
 }
 
 void IniFileProfile::WriteString(std::string_view section, std::string_view key, std::string_view text) {
-    ::WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
-                                 std::string(text).c_str(), path_.c_str());
+    std::string stored(text);
+    // Reading drops one pair of quotes around a value ("\"a.exe\" \"%1\"" would come back as
+    // "a.exe\" \"%1"): such a value is stored inside one more pair.
+    if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front())
+        stored = "\"" + stored + "\"";
+    ::WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), stored.c_str(),
+                                 path_.c_str());
 }

@@ -43,6 +43,11 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     favorites_.orderKey = keys + "\\MenuOrder\\Favorites\\";
     favorites_.addFavorite = [](HWND, const std::string&, const std::string&) { return false; };
     favorites_.organize = [](HWND, const std::string&) {};
+    // The associations of the test's own, never the user's.
+    browserKeys_.classesView = HKEY_CURRENT_USER;
+    browserKeys_.classesViewPath = keys + "\\Classes";
+    browserKeys_.classes = keys + "\\Classes";
+    browserKeys_.software = keys + "\\Software";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;

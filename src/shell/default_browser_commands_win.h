@@ -1,0 +1,35 @@
+// "Set as Default Browser..." (33952): the toggle between the program and the previous
+// handlers of web pages and protocols, and its check mark in the Tools menu.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "frame/address_registry_win.h"
+#include "framework/cmd_target_win.h"
+#include "platform/profile.h"
+#include "platform/prompter.h"
+#include "platform/registry_view_win.h"
+
+class CDefaultBrowserCommands final : public CCmdTarget {
+public:
+    // `openSystemChoice` shows the system's default-apps settings; `programPath` is the
+    // executable the associations name (the running one when empty).
+    CDefaultBrowserCommands(brisova::Profile& profile, brisova::Prompter& prompter, const AddressRegistryKeys& keys,
+                            std::function<void()> openSystemChoice = OpenDefaultAppsSettings,
+                            std::string programPath = {});
+    DECLARE_MESSAGE_MAP()
+
+    static void OpenDefaultAppsSettings();
+
+private:
+    void OnToggle();
+    void OnUpdateToggle(CCmdUI* ui);
+
+    brisova::Profile& profile_;
+    brisova::Prompter& prompter_;
+    RegistryView classes_;
+    RegistryView software_;
+    std::function<void()> openSystemChoice_;
+    std::string programPath_;
+};
