@@ -92,7 +92,13 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     statusBar_.SetProgressRange(0, 100);
     statusBar_.SetMessageText(LoadResString(IDS_READY));
 
+    // 15, 16. The shop and travel entries before the settings; the donation item after them.
+    content_ = std::make_unique<CContentCommands>(*this, programDirectory_, settings_.isShowMostTips,
+                                                  settings_.isShowDonate, shortcuts_);
+    AddCommandTarget(content_.get());
+    content_->BuildShopMenu(menuBar_.menu());
     LoadSettings();
+    content_->RemoveDonateUnlessOffered(menuBar_.menu());
 
     // 17. The objects that live as long as the frame.
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
