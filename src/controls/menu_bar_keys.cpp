@@ -37,7 +37,7 @@ KeyboardModeAnswer MenuBarKeys::KeyInKeyboardMode(MenuBarKey key) {
     case MenuBarKey::Enter: return KeyboardModeAnswer::OpenHot;
     case MenuBarKey::Escape:
         ClickElsewhere();
-        return KeyboardModeAnswer::Left;
+        return KeyboardModeAnswer::Ended;
     case MenuBarKey::Other: break;
     }
     // Any other key goes where it was typed, and the bar lets go of the keyboard.

@@ -14,7 +14,7 @@ enum class MenuBarKey { Left, Right, Home, End, Up, Down, Space, Enter, Escape, 
 enum class KeyboardModeAnswer {
     NotMine,  // not consumed; keyboard mode has ended if the key was not for the bar
     Moved,    // consumed; the hot button changed (or stayed)
-    Left,     // consumed; keyboard mode ended
+    Ended,    // consumed; keyboard mode ended
     OpenHot,  // consumed; the hot button's menu should open
 };
 

@@ -53,7 +53,7 @@ TEST(MenuBarKeys, OpeningKeysOpenTheHotMenuAndOtherKeysOrClicksLetGo) {
         EXPECT_EQ(keys.KeyInKeyboardMode(key), KeyboardModeAnswer::OpenHot);
     }
     MenuBarKeys escaped = InKeyboardMode();
-    EXPECT_EQ(escaped.KeyInKeyboardMode(MenuBarKey::Escape), KeyboardModeAnswer::Left);
+    EXPECT_EQ(escaped.KeyInKeyboardMode(MenuBarKey::Escape), KeyboardModeAnswer::Ended);
     EXPECT_EQ(escaped.mode(), MenuBarMode::Idle);
     EXPECT_EQ(escaped.hot(), -1);
 
