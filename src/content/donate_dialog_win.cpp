@@ -17,7 +17,9 @@ bool CDonateDialog::OnInitDialog() {
     for (const brisova::DonationChoice& choice : choices_)
         ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.label.c_str()));
     if (!choices_.empty()) ::SendMessageA(list, CB_SETCURSEL, 0, 0);
-    return true;
+    // The text box would take the focus and show its whole text selected.
+    ::SetFocus(::GetDlgItem(m_hWnd, IDOK));
+    return false;
 }
 
 void CDonateDialog::TakeCheckBox() {
