@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
 #include "resource.h"
 
@@ -87,9 +88,28 @@ int CChevBar::Height() const {
     return static_cast<int>(SendMessage(RB_GETBARHEIGHT));
 }
 
+void CChevBar::MatchBandsToChildren() const {
+    const int count = static_cast<int>(SendMessage(RB_GETBANDCOUNT));
+    for (int i = 0; i < count; ++i) {
+        REBARBANDINFOA info{};
+        info.cbSize = REBARBANDINFOA_V6_SIZE;
+        info.fMask = RBBIM_CHILD | RBBIM_STYLE;
+        if (!SendMessage(RB_GETBANDINFOA, i, reinterpret_cast<LPARAM>(&info)) || !info.hwndChild) continue;
+        // The child's own flag: a child of a hidden rebar is shown as far as its band goes.
+        const bool childShown = (::GetWindowLongPtrA(info.hwndChild, GWL_STYLE) & WS_VISIBLE) != 0;
+        const bool bandShown = !(info.fStyle & RBBS_HIDDEN);
+        if (childShown != bandShown) SendMessage(RB_SHOWBAND, i, childShown);
+    }
+}
+
 bool CChevBar::OnReflectedNotify(NMHDR* header, LRESULT* result) {
-    if (header->code != RBN_CHEVRONPUSHED) return false;
-    ShowChevronMenu(*reinterpret_cast<NMREBARCHEVRON*>(header));
+    switch (header->code) {
+    case RBN_CHEVRONPUSHED: ShowChevronMenu(*reinterpret_cast<NMREBARCHEVRON*>(header)); break;
+    // Bands wrapped to another row or the rebar sized itself: the frame's other bars move.
+    case RBN_HEIGHTCHANGE:
+    case RBN_AUTOSIZE: ::PostMessageA(::GetParent(m_hWnd), WM_RECALC_PARENT_LAYOUT, 0, 0); break;
+    default: return false;
+    }
     *result = 0;
     return true;
 }

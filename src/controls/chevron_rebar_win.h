@@ -29,6 +29,8 @@ public:
     void JoinRow(UINT bandId) const;
     void SetBandMinSize(UINT bandId, int minWidth, int minHeight, int width) const;
     int Height() const;
+    // Shows each band whose child window is shown and hides each whose child is hidden.
+    void MatchBandsToChildren() const;
     // The room a band takes besides its child: its label and borders.
     int BandBorderWidth(UINT bandId) const;
     RECT BandRect(UINT bandId) const;

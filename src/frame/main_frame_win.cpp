@@ -105,7 +105,13 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     statusBar_.SetProgressRange(0, 100);
     statusBar_.SetMessageText(LoadResString(IDS_READY));
 
+    // 15, 16. The shop and travel entries before the settings; the donation item after them.
+    content_ = std::make_unique<CContentCommands>(*this, programDirectory_, settings_.isShowMostTips,
+                                                  settings_.isShowDonate, shortcuts_);
+    AddCommandTarget(content_.get());
+    content_->BuildShopMenu(menuBar_.menu());
     LoadSettings();
+    content_->RemoveDonateUnlessOffered(menuBar_.menu());
 
     // 17. The objects that live as long as the frame.
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
@@ -228,6 +234,7 @@ void CMainFrame::FitTabBand() {
 void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
     if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
+        topRebar_.MatchBandsToChildren();
         // The rebar takes its new width first: a layout at the old width would wrap the rows. It
         // takes no height yet: a rebar taller than its rows breaks its last band onto a row of
         // its own to fill the room, and the break then stays.
@@ -514,8 +521,10 @@ void CMainFrame::ShowButtonMenu(UINT command, RECT button) {
 }
 
 void CMainFrame::ShowTravelMenu(bool back, RECT button) {
-    CBrisovaView* view = ActiveBrowserView();
+    CChildFrame* window = ActiveWindow();
+    CBrisovaView* view = window ? window->view() : nullptr;
     if (!view || !view->control()) return;
+    const HWND windowHandle = window->m_hWnd;
     std::vector<std::string> titles = view->control()->TravelLogTitles(back);
     if (titles.empty()) return;
     ScopedMenu menu(::CreatePopupMenu());
@@ -526,6 +535,10 @@ void CMainFrame::ShowTravelMenu(bool back, RECT button) {
     int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
                                  button.left, button.bottom + 1, 0, m_hWnd, nullptr);
     if (steps <= 0) return;
+    // A page may close its window while the menu is open: the view is looked up again.
+    if (!::IsWindow(windowHandle) || !ActiveWindow() || ActiveWindow()->m_hWnd != windowHandle) return;
+    view = ActiveWindow()->view();
+    if (!view || view->closing()) return;
     if (back) view->GoBack(steps);
     else view->GoForward(steps);
 }

@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "browser/browser_host_win.h"
+#include "content/content_commands_win.h"
 #include "controls/chevron_rebar_win.h"
 #include "controls/icon_menu_win.h"
 #include "controls/menu_bar_win.h"
@@ -54,6 +55,7 @@ public:
     CBrisovaView* ActiveBrowserView() const;
     CTabBar& tabBar() { return tabBar_; }
     CLibraryCommands* library() const { return library_.get(); }
+    CContentCommands* content() const { return content_.get(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
@@ -158,6 +160,7 @@ private:
     ScopedIcon secureIcon_;
     std::vector<CCmdTarget*> commandTargets_;
     std::unique_ptr<CLibraryCommands> library_;
+    std::unique_ptr<CContentCommands> content_;
     COnlineServices online_;
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
     COptionsCommands optionsCommands_;

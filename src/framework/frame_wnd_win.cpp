@@ -11,6 +11,7 @@ const MessageMap* CFrameWnd::ThisMessageMap() {
         MessageHandler<WM_MENUSELECT, &CFrameWnd::OnMenuSelect>(),
         MessageHandler<WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopup>(),
         MessageHandler<WM_EXITMENULOOP, &CFrameWnd::OnExitMenuLoop>(),
+        MessageHandler<WM_RECALC_PARENT_LAYOUT, &CFrameWnd::OnRecalcParentLayout>(),
         NotifyRangeHandler<&CFrameWnd::OnToolTipTextA>(TTN_GETDISPINFOA, 0, 0xFFFF),
         NotifyRangeHandler<&CFrameWnd::OnToolTipTextW>(TTN_GETDISPINFOW, 0, 0xFFFF),
     };
@@ -31,6 +32,15 @@ LRESULT CFrameWnd::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     if (flags == 0xFFFF && lParam == 0) SetMessageText(LoadResString(IDS_READY));
     else if (!(flags & (MF_POPUP | MF_SEPARATOR))) SetMessageText(CommandPrompt(id));
     else SetMessageText("");
+    return 0;
+}
+
+LRESULT CFrameWnd::OnRecalcParentLayout(WPARAM, LPARAM) {
+    // Requests that piled up while the bar was changing need one layout, not one each.
+    MSG pending;
+    while (::PeekMessageA(&pending, m_hWnd, WM_RECALC_PARENT_LAYOUT, WM_RECALC_PARENT_LAYOUT, PM_REMOVE)) {
+    }
+    RecalcLayout();
     return 0;
 }
 

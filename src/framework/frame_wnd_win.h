@@ -8,6 +8,10 @@
 class CView;
 class CWinApp;
 
+// Posted to a frame by a bar whose size changed on its own (a rebar's rows): the frame lays its
+// bars out again once the bar has finished changing.
+inline constexpr UINT WM_RECALC_PARENT_LAYOUT = WM_APP + 1;
+
 class CFrameWnd : public CWnd {
 public:
     DECLARE_MESSAGE_MAP()
@@ -33,6 +37,7 @@ protected:
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRecalcParentLayout(WPARAM wParam, LPARAM lParam);
     // Tool tips of tool bar buttons: the part of the command's string after "\n".
     void OnToolTipTextA(NMHDR* header, LRESULT* result);
     void OnToolTipTextW(NMHDR* header, LRESULT* result);

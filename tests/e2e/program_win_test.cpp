@@ -66,6 +66,8 @@ public:
         ::CreateDirectoryA(dir_.c_str(), nullptr);
         ::CreateDirectoryA((dir_ + "data").c_str(), nullptr);
         ::CopyFileA((TestDirectory() + "Brisova.exe").c_str(), (dir_ + "Brisova.exe").c_str(), FALSE);
+        // The start-up tips would wait for a user.
+        Set("IsShowMostTips", "0");
     }
     ~Installation() {
         for (auto& p : processes_) ::TerminateProcess(p.get(), 0);

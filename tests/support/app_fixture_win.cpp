@@ -51,6 +51,8 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
+    // The start-up tips would wait for a user; tests that want them switch them on.
+    WriteSetting("IsShowMostTips", "0");
 }
 
 AppFixture::~AppFixture() {

@@ -1,0 +1,108 @@
+#include "content/content_commands_win.h"
+
+#include <shellapi.h>
+
+#include "browser/brisova_view_win.h"
+#include "content/donate_dialog_win.h"
+#include "content/tips_dialog_win.h"
+#include "frame/main_frame_win.h"
+#include "frame/menu_helpers_win.h"
+#include "resource.h"
+
+namespace {
+void StartMailWithSystem(const std::string& address) {
+    ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+}  // namespace
+
+const MessageMap* CContentCommands::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        CommandHandler<&CContentCommands::OnTips>(ID_HELP_TIPS),
+        CommandHandler<&CContentCommands::OnDonate>(ID_HELP_DONATE),
+        CommandHandler<&CContentCommands::OnHomePage>(ID_HELP_HOMEPAGE),
+        CommandHandler<&CContentCommands::OnComments>(ID_HELP_COMMENTS),
+        CommandRangeHandler<&CContentCommands::OnShopEntry>(ID_SHOP_FIRST, ID_SHOP_LAST),
+        UpdateRangeHandler<&CContentCommands::OnUpdateAlways>(ID_HELP_TIPS, ID_HELP_COMMENTS),
+        UpdateRangeHandler<&CContentCommands::OnUpdateShopEntry>(ID_SHOP_FIRST, ID_SHOP_LAST),
+    };
+    static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
+    return &map;
+}
+
+CContentCommands::CContentCommands(CMainFrame& frame, std::string programDirectory, int& isShowMostTips,
+                                   int& isShowDonate, std::vector<brisova::ShortcutEntry>& shortcuts)
+    : startMail(&StartMailWithSystem),
+      frame_(frame),
+      files_(std::move(programDirectory)),
+      isShowMostTips_(isShowMostTips),
+      isShowDonate_(isShowDonate),
+      shortcuts_(shortcuts) {}
+
+void CContentCommands::BuildShopMenu(HMENU mainMenu) {
+    HMENU popup = FindSubMenu(mainMenu, "&Shop&&Travel");
+    if (!popup) return;
+    ::DeleteMenu(popup, 0, MF_BYPOSITION);
+    entryAddresses_.clear();
+    shortcuts_.clear();
+    const brisova::ShopMenu menu = files_.ShopAndTravel();
+    auto append = [&](const std::vector<brisova::ShopEntry>& entries) {
+        for (const brisova::ShopEntry& entry : entries) {
+            ::AppendMenuA(popup, MF_STRING, ID_SHOP_FIRST + entryAddresses_.size(), entry.label.c_str());
+            entryAddresses_.push_back(entry.address);
+            // An entry without a key has no shortcut: an empty host must not stand for it.
+            if (!entry.key.empty()) shortcuts_.push_back({entry.address, entry.key});
+        }
+    };
+    append(menu.shop);
+    if (!menu.shop.empty()) ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    append(menu.travel);
+}
+
+void CContentCommands::RemoveDonateUnlessOffered(HMENU mainMenu) const {
+    if (!files_.DonationOffered()) ::DeleteMenu(mainMenu, ID_HELP_DONATE, MF_BYCOMMAND);
+}
+
+void CContentCommands::ShowStartupDialogs() {
+    if (isShowMostTips_) OnTips();
+    if (isShowDonate_ && files_.DonationOffered()) OnDonate();
+}
+
+void CContentCommands::OnTips() {
+    CTipsDialog dialog(files_, isShowMostTips_ != 0);
+    if (dialog.DoModal(frame_.m_hWnd) == IDOK) isShowMostTips_ = dialog.showAtStart() ? 1 : 0;
+}
+
+void CContentCommands::OnDonate() {
+    CDonateDialog dialog(files_, isShowDonate_ != 0);
+    if (dialog.DoModal(frame_.m_hWnd) < 0) return;
+    isShowDonate_ = dialog.showAtStart() ? 1 : 0;
+    if (!dialog.chosenAddress().empty()) OpenInFront(dialog.chosenAddress());
+}
+
+void CContentCommands::OnHomePage() {
+    OpenInFront(files_.Vendor().homePage);
+}
+
+void CContentCommands::OnComments() {
+    if (startMail) startMail(brisova::CommentsMailAddress(files_.Vendor()));
+}
+
+void CContentCommands::OnShopEntry(UINT id) {
+    std::size_t index = id - ID_SHOP_FIRST;
+    if (index >= entryAddresses_.size()) return;
+    const std::string& address = entryAddresses_[index];
+    if (CBrisovaView* view = frame_.ActiveBrowserView()) view->Navigate(address);
+    else OpenInFront(address);
+}
+
+void CContentCommands::OpenInFront(const std::string& address) {
+    frame_.OpenWindow(false, &address, true);
+}
+
+void CContentCommands::OnUpdateAlways(CCmdUI* ui) {
+    ui->Enable(true);
+}
+
+void CContentCommands::OnUpdateShopEntry(CCmdUI* ui) {
+    ui->Enable(ui->id() - ID_SHOP_FIRST < entryAddresses_.size());
+}
