@@ -1,6 +1,7 @@
 // Waits until Brisova's main window exists (the top-level window carrying the "Brisova"
 // property), then gives its pages a moment to load and paint. Exit code 0 when found, 1 after the timeout.
-// Used by scripts/screenshot; usage: winwait [seconds]
+// Used by scripts/screenshot; usage: winwait [seconds [x y]], where x y is a screen point the
+// mouse then moves to, for shots of what the mouse brings up.
 #include <windows.h>
 
 #include <cstdlib>
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
         ::EnumWindows(&Find, reinterpret_cast<LPARAM>(&found));
         if (found) {
             ::Sleep(4000);
+            if (argc > 3) {
+                ::SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3]));
+                ::Sleep(1000);
+            }
             return 0;
         }
         ::Sleep(100);

@@ -1,5 +1,5 @@
-// The system browser's registry values that the address bar shares with it: the typed-address
-// list and the Go button switch. Tests point the keys at a test key of their own.
+// The system browser's registry keys the program shares with it: the typed-address list and the
+// Go button switch, encoding detection and offline mode. Tests point them at keys of their own.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,8 @@ struct AddressRegistryKeys {
     HKEY root = HKEY_CURRENT_USER;
     std::string typedUrls = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
     std::string main = "Software\\Microsoft\\Internet Explorer\\Main";
+    std::string international = "Software\\Microsoft\\Internet Explorer\\International";
+    std::string internetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 };
 
 // url1, url2, ... until the first missing value, empty ones skipped; nothing when the key

@@ -36,6 +36,8 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     std::string keys = "Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId());
     browserKeys_.typedUrls = keys + "\\TypedUrls";
     browserKeys_.main = keys + "\\Main";
+    browserKeys_.international = keys + "\\International";
+    browserKeys_.internetSettings = keys + "\\Internet Settings";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
@@ -114,6 +116,12 @@ bool AppFixture::CommandEnabled(UINT id) {
     RecordingCmdUI ui(id);
     ui.DoUpdate(&frame(), true);
     return ui.enabled;
+}
+
+bool AppFixture::CommandChecked(UINT id) {
+    RecordingCmdUI ui(id);
+    ui.DoUpdate(&frame(), true);
+    return ui.checked;
 }
 
 std::vector<CChildFrame*> AppFixture::Windows() const {
