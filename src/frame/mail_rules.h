@@ -28,7 +28,8 @@ std::optional<std::string> LocalPagePath(std::string_view address);
 
 // A file name (without extension) for the temporary copy of a page: the mail name of its title,
 // cut to at most `maxBytes` at a character boundary, with every character that a file name
-// cannot hold made '_', never a device name, never empty, never "." or "..".
+// cannot hold (and ';', which separates attachments) made '_', never a device name, never
+// empty, never "." or "..".
 std::string SafeAttachmentName(std::string_view title, std::size_t maxBytes = 64);
 
 // The "<BASE HREF=...>" line that makes a saved copy of `address` load its resources from

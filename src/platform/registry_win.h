@@ -18,5 +18,3 @@ std::optional<std::string> ReadRegistryString(HKEY root, const char* subKey, con
 // Writes a string value with its terminating NUL counted in its size; creates the key.
 bool WriteRegistryString(HKEY root, const char* subKey, const char* name, const std::string& value);
 bool WriteRegistryDword(HKEY root, const char* subKey, const char* name, DWORD value);
-
-inline constexpr const char* kInternetSettingsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
