@@ -3,6 +3,7 @@
 //   alt            Alt pressed and released alone      alt+X   Alt with a letter (a menu's key)
 //   left right up down enter esc                       a key
 //   cmd:N          command N sent to the window        page:N  page N of the options sheet chosen
+//   mouse:X,Y      the mouse moved to that screen point (for what the mouse brings up)
 // Exit code 0 when found, 1 after the timeout.
 // Used by scripts/screenshot; usage: winwait [seconds [step...]]
 #include <windows.h>
@@ -25,7 +26,11 @@ static void TakeStep(HWND window, const char* step) {
         ::Sleep(1500);
         return;
     }
-    if (std::strncmp(step, "page:", 5) == 0) {
+    if (std::strncmp(step, "mouse:", 6) == 0) {
+        const char* comma = std::strchr(step, ',');
+        ::SetCursorPos(std::atoi(step + 6), comma ? std::atoi(comma + 1) : 0);
+        ::Sleep(1000);
+    } else if (std::strncmp(step, "page:", 5) == 0) {
         if (HWND sheet = ::FindWindowA("#32770", "Brisova Options"))
             ::SendMessageA(sheet, PSM_SETCURSEL, std::atoi(step + 5), 0);
     } else if (std::strcmp(step, "alt") == 0) {

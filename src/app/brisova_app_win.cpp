@@ -121,6 +121,9 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     frame_->ShowWindow(SW_SHOWMAXIMIZED);
     ::UpdateWindow(frame_->m_hWnd);
 
+    // 7. A frame that was full-screen at its last exit starts so.
+    frame_->fullScreen().EnterIfSaved();
+
     // 8, 9. The tips and the donation dialog, when the user keeps them on.
     if (CContentCommands* content = frame_->content()) content->ShowStartupDialogs();
 

@@ -52,6 +52,20 @@ public:
     virtual std::vector<std::string> TravelLogTitles(bool back) { return {}; }
     // Offers a key message to the page (Tab, editing keys); true when the page took it.
     virtual bool TranslateAccelerator(MSG* msg) = 0;
+
+    // A command of the control's own command set (ExecWB: OLECMDID, OLECMDEXECOPT, optional
+    // argument); false when the control refused it.
+    virtual bool ExecCommand(long command, long option, VARIANT* argument) = 0;
+    // A command of the loaded document's command target; `group` null for the standard set.
+    // False without a document or when the document refused it.
+    virtual bool ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) = 0;
+    // Sets the loaded document's character set; false without a document.
+    virtual bool SetCharset(const std::string& charset) = 0;
+    // Reloads the page at a refresh level (1: only what has expired).
+    virtual void RefreshAtLevel(long level) = 0;
+    // Writes the loaded document, as the control holds it, to the file `path`; false without a
+    // document or when it cannot be written.
+    virtual bool SaveDocument(const std::string& path) = 0;
 };
 
 using BrowserControlFactory = std::function<std::unique_ptr<BrowserControl>()>;

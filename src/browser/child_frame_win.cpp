@@ -1,5 +1,7 @@
 #include "browser/child_frame_win.h"
 
+#include <algorithm>
+
 #include "browser/browser_host_win.h"
 #include "platform/diagnostics.h"
 #include "resource.h"
@@ -10,6 +12,7 @@ const MessageMap* CChildFrame::ThisMessageMap() {
         PlainHandler<WM_CLOSE, &CChildFrame::OnClose>(),
         SizeHandler<&CChildFrame::OnSize>(),
         MessageHandler<WM_MDIACTIVATE, &CChildFrame::OnMDIActivate>(),
+        MessageHandler<WM_GETMINMAXINFO, &CChildFrame::OnGetMinMaxInfo>(),
     };
     static const MessageMap map(&CMDIChildWnd::ThisMessageMap, entries);
     return &map;
@@ -36,6 +39,16 @@ int CChildFrame::OnCreate(CREATESTRUCT*) {
         view_.reset();
     }
     return 0;
+}
+
+LRESULT CChildFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
+    LRESULT result = Default();
+    // Maximised in a full-screen frame, the window with its hidden caption is taller than the
+    // screen; the system's tracking limit would otherwise leave the bottom of the client bare.
+    auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
+    info.ptMaxTrackSize.x = std::max(info.ptMaxTrackSize.x, info.ptMaxSize.x);
+    info.ptMaxTrackSize.y = std::max(info.ptMaxTrackSize.y, info.ptMaxSize.y);
+    return result;
 }
 
 void CChildFrame::OnClose() {

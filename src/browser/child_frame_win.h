@@ -28,6 +28,7 @@ private:
     void OnClose();
     void OnSize(UINT type, int cx, int cy);
     LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
 
     std::unique_ptr<CBrisovaView> view_;
     BrowserWindowHost* host_ = nullptr;

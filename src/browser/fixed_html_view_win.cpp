@@ -79,6 +79,15 @@ void CFixedHtmlView::Refresh() {
     if (!closing_ && control_) control_->Refresh();
 }
 
+void CFixedHtmlView::RefreshIfExpired() {
+    ClearUserActionMarkers();
+    if (!closing_ && control_) control_->RefreshAtLevel(1);
+}
+
+bool CFixedHtmlView::ExecCommand(long command, long option, VARIANT* argument) {
+    return !closing_ && control_ && control_->ExecCommand(command, option, argument);
+}
+
 void CFixedHtmlView::OnCommandStateChange(long command, bool enabled) {
     if (command == 2) canGoBack_ = enabled;
     else if (command == 1) canGoForward_ = enabled;

@@ -29,6 +29,10 @@ public:
     void GoForward(int steps = 1);
     void Stop();
     void Refresh();
+    // Reloads only what has expired (after a change of character set or encoding detection).
+    void RefreshIfExpired();
+    // A command of the control's own set; nothing once the view is closing.
+    bool ExecCommand(long command, long option, VARIANT* argument = nullptr);
 
     BrowserControl* control() const { return control_.get(); }
     HWND ControlWindow() const { return control_ ? control_->Window() : nullptr; }

@@ -338,8 +338,46 @@ std::vector<std::string> CWebBrowser2::TravelLogTitles(bool back) {
     return titles;
 }
 
-HRESULT CWebBrowser2::ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) {
-    return browser_ ? browser_->ExecWB(command, option, in, out) : E_FAIL;
+bool CWebBrowser2::ExecCommand(long command, long option, VARIANT* argument) {
+    return browser_ && SUCCEEDED(browser_->ExecWB(static_cast<OLECMDID>(command),
+                                                  static_cast<OLECMDEXECOPT>(option), argument, nullptr));
+}
+
+namespace {
+template <class Interface>
+ComPtr<Interface> DocumentAs(IDispatch* raw) {
+    ComPtr<Interface> document;
+    if (!raw) return document;
+    raw->QueryInterface(__uuidof(Interface), document.ReceiveVoid());
+    raw->Release();
+    return document;
+}
+}  // namespace
+
+bool CWebBrowser2::ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) {
+    auto target = DocumentAs<IOleCommandTarget>(Document());
+    return target && SUCCEEDED(target->Exec(group, command, option, nullptr, nullptr));
+}
+
+bool CWebBrowser2::SetCharset(const std::string& charset) {
+    auto document = DocumentAs<IHTMLDocument2>(Document());
+    if (!document) return false;
+    ScopedBstr name(charset);
+    return SUCCEEDED(document->put_charset(name.get()));
+}
+
+void CWebBrowser2::RefreshAtLevel(long level) {
+    if (!browser_) return;
+    VARIANT value;
+    ::VariantInit(&value);
+    value.vt = VT_I4;
+    value.lVal = level;
+    browser_->Refresh2(&value);
+}
+
+bool CWebBrowser2::SaveDocument(const std::string& path) {
+    auto file = DocumentAs<IPersistFile>(Document());
+    return file && SUCCEEDED(file->Save(WideFromNarrow(path).c_str(), FALSE));
 }
 
 std::unique_ptr<BrowserControl> CreateWebBrowser2() {

@@ -26,9 +26,11 @@ public:
     IDispatch* Document() override;
     bool TranslateAccelerator(MSG* msg) override;
     std::vector<std::string> TravelLogTitles(bool back) override;
-
-    // Extra control commands (ExecWB) for the page commands.
-    HRESULT ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out);
+    bool ExecCommand(long command, long option, VARIANT* argument) override;
+    bool ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) override;
+    bool SetCharset(const std::string& charset) override;
+    void RefreshAtLevel(long level) override;
+    bool SaveDocument(const std::string& path) override;
 
 private:
     class EventSink;

@@ -147,6 +147,10 @@ void CAddressBar::RemoveNewestItem() {
     if (box_) ::SendMessageA(box_, CBEM_DELETEITEM, 0, 0);
 }
 
+void CAddressBar::RemoveAllItems() {
+    if (box_) ::SendMessageA(box_, CB_RESETCONTENT, 0, 0);
+}
+
 void CAddressBar::ShowDroppedText(const std::string& text) const {
     HWND field = edit();
     if (!field) return;
@@ -180,6 +184,12 @@ void CAddressBar::Layout(int width) {
     SendMessage(TB_SETBUTTONINFOA, kBoxSlot, reinterpret_cast<LPARAM>(&slot));
     ::MoveWindow(box_, 0, 0, boxWidth, GetClientRect().bottom, TRUE);
     if (!::IsWindowVisible(box_)) ::ShowWindow(box_, SW_SHOWNA);
+    // A field that was narrower than its text stays scrolled to the text's end; widened, it
+    // shows the text from its beginning again, unless the user is typing in it.
+    if (HWND field = edit(); field && ::GetFocus() != field) {
+        ::SendMessageA(field, EM_SETSEL, 0, 0);
+        ::SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 void CAddressBar::OnSize(UINT, int cx, int) {

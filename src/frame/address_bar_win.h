@@ -38,6 +38,8 @@ public:
     bool SaveTypedUrls() const;
     // Takes the newest address off the list (the Clear Records commands, one per value deleted).
     void RemoveNewestItem();
+    void RemoveAllItems();
+    const AddressRegistryKeys& keys() const { return keys_; }
 
     bool showsGo() const { return showGo_; }
     int GoButtonWidth() const;

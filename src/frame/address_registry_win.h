@@ -1,6 +1,7 @@
-// The system browser's registry values that the address bar and the options share with it: the
-// typed-address list, the Go button switch and the start page; and the shell's associations that
-// the default-browser registration changes. Tests point the keys at a test key of their own.
+// The system browser's registry keys the program shares with it: the typed-address list, the Go
+// button switch and the start page, encoding detection and offline mode; and the shell's
+// associations that the default-browser registration changes. Tests point the keys at keys of
+// their own.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,8 @@ struct AddressRegistryKeys {
     std::string classesViewPath;
     std::string classes = "Software\\Classes";
     std::string software = "Software";
+    std::string international = "Software\\Microsoft\\Internet Explorer\\International";
+    std::string internetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 };
 
 // url1, url2, ... until the first missing value, empty ones skipped; nothing when the key

@@ -46,7 +46,15 @@ CommandState QueryCommandState(unsigned id, const CommandContext& c) {
     case ID_VIEW_STATUS_BAR: state.checked = c.statusBarShown; break;
     case ID_VIEW_TEXTLABEL: state.checked = c.textLabel; break;
     case ID_VIEW_FULLSCREEN: state.checked = c.fullScreen; break;
+    case ID_ENCODING_AUTO:
+        state.markKnown = c.autoDetect.has_value();
+        state.checked = c.autoDetect.value_or(false);
+        break;
     default: break;
+    }
+    if (id >= ID_FONT_LARGEST && id <= ID_FONT_SMALLEST) {
+        state.radio = true;
+        state.checked = c.textSizePosition == static_cast<int>(id - ID_FONT_LARGEST);
     }
     return state;
 }

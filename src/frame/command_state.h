@@ -18,11 +18,19 @@ struct CommandContext {
     bool statusBarShown = true;
     bool textLabel = true;
     bool fullScreen = false;
+    // Position of the text size last chosen in "Fo&nts"; none before the first choice.
+    std::optional<int> textSizePosition;
+    // "AutoDetect" of the system's browser; none when its key cannot be opened.
+    std::optional<bool> autoDetect;
 };
 
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    // The mark is a radio bullet rather than a check mark.
+    bool radio = false;
+    // False when the item's mark is to be left as it is.
+    bool markKnown = true;
 };
 
 CommandState QueryCommandState(unsigned commandId, const CommandContext& context);

@@ -11,7 +11,6 @@
 #include "frame/menu_helpers_win.h"
 #include "frame/tab_rules.h"
 #include "infolib/library_paths.h"
-#include "platform/registry_win.h"
 #include "framework/win_app_win.h"
 #include "resource.h"
 
@@ -44,6 +43,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
         MessageHandler<WM_MEASUREITEM, &CMainFrame::OnMeasureItem>(),
         MessageHandler<WM_DRAWITEM, &CMainFrame::OnDrawItem>(),
+        MessageHandler<WM_GETMINMAXINFO, &CMainFrame::OnGetMinMaxInfo>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
@@ -63,10 +63,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         CommandHandler<&CMainFrame::OnViewAddressBar>(ID_VIEW_ADDRESSBAR),
         CommandHandler<&CMainFrame::OnViewTaskBar>(ID_VIEW_TASKBAR),
         CommandHandler<&CMainFrame::OnAppExit>(ID_APP_EXIT),
+        // Every command's state comes from its rule; a command nobody handles shows disabled.
         UpdateRangeHandler<&CMainFrame::OnUpdateCommand>(0, 0xFFFF),
-        // Last: a command whose feature the program does not have yet is accepted and does
-        // nothing, so its menu item shows the state its rule gives.
-        CommandRangeHandler<&CMainFrame::OnCommandWithoutFeature>(0, 0xFFFF),
     };
     static const MessageMap map(&CMDIFrameWnd::ThisMessageMap, entries);
     return &map;
@@ -96,6 +94,11 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&popupCommands_);
     AddCommandTarget(&optionsCommands_);
     AddCommandTarget(&defaultBrowser_);
+    AddCommandTarget(&pageCommands_);
+    AddCommandTarget(&viewCommands_);
+    AddCommandTarget(&toolCommands_);
+    AddCommandTarget(&mailCommands_);
+    AddCommandTarget(&fullScreen_);
     addressBar_.SetShortcuts(&shortcuts_);
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);
@@ -166,9 +169,7 @@ bool CMainFrame::CreateTopBars() {
 }
 
 void CMainFrame::LoadSettings() {
-    // Offline mode belongs to the system; a key that cannot be read leaves the mark alone.
-    if (auto offline = ReadRegistryDword(HKEY_CURRENT_USER, kInternetSettingsKey, "GlobalUserOffline"))
-        workOffline_ = *offline != 0;
+    toolCommands_.ReadOfflineMode();
     settings_ = brisova::ReadSettings(profile_);
     tabBar_.SetCloseRules(settings_.mouseCloseWindow, settings_.mouseDoubleCloseWindow);
     // A bar stored as hidden starts hidden: its toggle runs once from the shown state.
@@ -189,6 +190,7 @@ void CMainFrame::LoadSettings() {
 }
 
 bool CMainFrame::PreTranslateMessage(MSG* msg) {
+    fullScreen_.TrackMouse(*msg);
     if (menuBar_.TranslateFrameMessage(msg)) return true;
     return CMDIFrameWnd::PreTranslateMessage(msg);
 }
@@ -643,32 +645,40 @@ void CMainFrame::OnViewTaskBar() {
     RecalcLayout();
 }
 
-void CMainFrame::OnCommandWithoutFeature(UINT) {}
-
 void CMainFrame::OnAppExit() {
     PostMessage(WM_CLOSE);
 }
 
-brisova::CommandContext CMainFrame::CommandContextNow() const {
+brisova::CommandContext CMainFrame::CommandContextNow(UINT id) const {
     brisova::CommandContext c;
     CBrisovaView* view = ActiveBrowserView();
     c.hasView = view != nullptr;
     c.canGoBack = view && view->canGoBack();
     c.canGoForward = view && view->canGoForward();
-    c.workOffline = workOffline_;
+    c.workOffline = toolCommands_.workOffline();
     c.blockPopups = settings_.enableAutoFilter != 0;
     c.toolBarShown = settings_.toolBar != 0;
     c.addressBarShown = settings_.addressBar != 0;
     c.taskBarShown = settings_.taskBar != 0;
     c.statusBarShown = settings_.statusBar != 0;
-    c.textLabel = settings_.textLabel == 1;
-    c.fullScreen = settings_.fullScreen != 0;
+    c.textLabel = brisova::TextLabelChecked(settings_.textLabel);
+    c.fullScreen = fullScreen_.on();
+    c.textSizePosition = viewCommands_.textSizePosition();
+    // The registry is read only for the item that shows it.
+    if (id == ID_ENCODING_AUTO) c.autoDetect = viewCommands_.ReadAutoDetect();
     return c;
 }
 
 void CMainFrame::OnUpdateCommand(CCmdUI* ui) {
-    brisova::CommandState state = brisova::QueryCommandState(ui->id(), CommandContextNow());
+    brisova::CommandState state = brisova::QueryCommandState(ui->id(), CommandContextNow(ui->id()));
     bool handled = OnCmdMsg(ui->id(), 0, nullptr, true);
     ui->Enable(state.enabled && handled);
-    ui->SetCheck(state.checked ? 1 : 0);
+    if (state.radio) ui->SetRadio(state.checked);
+    else if (state.markKnown) ui->SetCheck(state.checked ? 1 : 0);
+}
+
+LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
+    LRESULT result = Default();
+    fullScreen_.LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+    return result;
 }

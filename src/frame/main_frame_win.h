@@ -15,9 +15,14 @@
 #include "favorites/favorites_menu_win.h"
 #include "frame/address_bar_win.h"
 #include "frame/command_state.h"
+#include "frame/full_screen_win.h"
+#include "frame/mail_commands_win.h"
 #include "frame/navigation_bar_win.h"
+#include "frame/page_commands_win.h"
 #include "frame/popup_commands_win.h"
+#include "frame/tool_commands_win.h"
 #include "frame/toolbar_commands_win.h"
+#include "frame/view_commands_win.h"
 #include "frame/toolbar_win.h"
 #include "infolib/library_commands_win.h"
 #include "online/online_services_win.h"
@@ -59,6 +64,7 @@ public:
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
+    CFullScreen& fullScreen() { return fullScreen_; }
     CBrisovaToolBar& toolBar() { return toolBar_; }
     CFavoritesMenu& favorites() { return favorites_; }
     CChevBar& topRebar() { return topRebar_; }
@@ -103,6 +109,7 @@ private:
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
     void OnToolBarDropDown(NMHDR* header, LRESULT* result);
@@ -125,7 +132,6 @@ private:
     void OnViewStop();
     void OnViewRefresh();
     void OnAppExit();
-    void OnCommandWithoutFeature(UINT id);
     void OnUpdateCommand(CCmdUI* ui);
 
     bool CreateTopBars();
@@ -136,7 +142,7 @@ private:
     void SetTabBandHeight() const;
     void OnViewStatusBar();
     void OnViewTaskBar();
-    brisova::CommandContext CommandContextNow() const;
+    brisova::CommandContext CommandContextNow(UINT id) const;
     void FocusActiveControl() const;
 
     brisova::Profile& profile_;
@@ -165,8 +171,12 @@ private:
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
     COptionsCommands optionsCommands_;
     CDefaultBrowserCommands defaultBrowser_;
+    CPageCommands pageCommands_{*this};
+    CViewCommands viewCommands_{*this};
+    CToolCommands toolCommands_{*this};
+    CMailCommands mailCommands_{*this, prompter_};
+    CFullScreen fullScreen_{*this, settings_};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     CFavoritesMenu favorites_;
-    bool workOffline_ = false;
 };

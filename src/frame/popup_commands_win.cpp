@@ -7,7 +7,6 @@
 const MessageMap* CPopupCommands::ThisMessageMap() {
     static const MessageEntry entries[] = {
         CommandHandler<&CPopupCommands::OnBlockPopups>(ID_BLOCK_POPUPS),
-        UpdateHandler<&CPopupCommands::OnUpdateBlockPopups>(ID_BLOCK_POPUPS),
     };
     static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
     return &map;
@@ -19,11 +18,6 @@ void CPopupCommands::OnBlockPopups() {
         CChildFrame* window = windows_.WindowAt(i);
         if (CBrisovaView* view = window ? window->view() : nullptr) view->SetBlockPopups(enableAutoFilter_ != 0);
     }
-}
-
-void CPopupCommands::OnUpdateBlockPopups(CCmdUI* ui) {
-    ui->Enable(true);
-    ui->SetCheck(enableAutoFilter_ ? 1 : 0);
 }
 
 void CPopupCommands::TrimToolsMenu(HMENU popup) {

@@ -22,7 +22,6 @@ public:
 
 private:
     void OnBlockPopups();
-    void OnUpdateBlockPopups(CCmdUI* ui);
 
     CTabBar& windows_;
     int& enableAutoFilter_;

@@ -6,7 +6,6 @@
 const MessageMap* CToolbarCommands::ThisMessageMap() {
     static const MessageEntry entries[] = {
         CommandHandler<&CToolbarCommands::OnTextLabel>(ID_VIEW_TEXTLABEL),
-        UpdateHandler<&CToolbarCommands::OnUpdateTextLabel>(ID_VIEW_TEXTLABEL),
         CommandHandler<&CToolbarCommands::OnCustomize>(ID_VIEW_CUSTOMIZE),
     };
     static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
@@ -24,11 +23,6 @@ void CToolbarCommands::RebuildToolbar(bool recreateImageLists) {
 void CToolbarCommands::OnTextLabel() {
     settings_.textLabel = brisova::ToggledTextLabel(settings_.textLabel);
     RebuildToolbar(false);
-}
-
-void CToolbarCommands::OnUpdateTextLabel(CCmdUI* ui) {
-    ui->Enable(true);
-    ui->SetCheck(brisova::TextLabelChecked(settings_.textLabel) ? 1 : 0);
 }
 
 void CToolbarCommands::OnCustomize() {

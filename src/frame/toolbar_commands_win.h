@@ -21,7 +21,6 @@ public:
 
 private:
     void OnTextLabel();
-    void OnUpdateTextLabel(CCmdUI* ui);
     void OnCustomize();
     brisova::ToolbarAppearance Appearance() const;
 

@@ -53,6 +53,27 @@ void CMenuCmdUI::SetText(const std::string& text) {
     ::SetMenuItemInfoA(menu_, index_, TRUE, &info);
 }
 
+namespace {
+class EnableProbe final : public CCmdUI {
+public:
+    using CCmdUI::CCmdUI;
+    void Enable(bool on) override {
+        enableChanged_ = true;
+        enabled = on;
+    }
+    void SetCheck(int) override {}
+    void SetRadio(bool) override {}
+    void SetText(const std::string&) override {}
+    bool enabled = true;
+};
+}  // namespace
+
+bool IsCommandEnabled(CCmdTarget* route, UINT id) {
+    EnableProbe probe(id);
+    probe.DoUpdate(route, true);
+    return probe.enabled;
+}
+
 void UpdateMenuItems(HMENU popup, CCmdTarget* route) {
     int count = ::GetMenuItemCount(popup);
     for (int i = 0; i < count; ++i) {

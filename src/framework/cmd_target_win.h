@@ -70,6 +70,9 @@ private:
     HWND toolBar_;
 };
 
+// Whether the route shows the command enabled, as its menu item would be.
+bool IsCommandEnabled(CCmdTarget* route, UINT id);
+
 // Updates every button of a tool bar through the route.
 void UpdateToolBarButtons(HWND toolBar, CCmdTarget* route);
 

@@ -26,6 +26,12 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) {
     return RoutesToApplication() && app && app->OnCmdMsg(id, code, cmdUI, probe);
 }
 
+bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const bool fromAccelerator = HIWORD(wParam) == 1 && lParam == 0;
+    if (fromAccelerator && !IsCommandEnabled(this, LOWORD(wParam))) return true;
+    return CWnd::OnCommand(wParam, lParam);
+}
+
 LRESULT CFrameWnd::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
     UINT flags = HIWORD(wParam);

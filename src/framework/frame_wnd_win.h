@@ -20,6 +20,8 @@ public:
     virtual CView* GetActiveView() const { return nullptr; }
     // Routes a command or a state request: the active view, this frame, then the application.
     bool OnCmdMsg(UINT id, UINT code, CCmdUI* cmdUI, bool probe) override;
+    // An accelerator runs its command only when the command's menu item would be enabled.
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Pane 0 of the frame's status bar, where menu prompts and "Ready" appear.
     virtual void SetMessageText(const std::string& text) {}
     virtual void RecalcLayout() {}

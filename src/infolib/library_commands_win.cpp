@@ -8,7 +8,6 @@
 const MessageMap* CLibraryCommands::ThisMessageMap() {
     static const MessageEntry entries[] = {
         CommandHandler<&CLibraryCommands::OnAddToLibrary>(ID_INFO_ADD),
-        UpdateHandler<&CLibraryCommands::OnUpdateAddToLibrary>(ID_INFO_ADD),
         CommandHandler<&CLibraryCommands::OnViewLibrary>(ID_INFO_VIEW),
     };
     static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
@@ -28,10 +27,6 @@ CBrisovaView* CLibraryCommands::LiveView(HWND window) {
 }
 
 // ---- commands ----
-
-void CLibraryCommands::OnUpdateAddToLibrary(CCmdUI* ui) {
-    ui->Enable(frame_.ActiveBrowserView() != nullptr);
-}
 
 void CLibraryCommands::OnAddToLibrary() {
     CChildFrame* window = frame_.ActiveWindow();

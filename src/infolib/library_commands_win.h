@@ -59,7 +59,6 @@ private:
     };
 
     void OnAddToLibrary();
-    void OnUpdateAddToLibrary(CCmdUI* ui);
     void OnViewLibrary();
     void Post(Request request);
     // The view of a browser window that is still open and not closing, or null.

@@ -22,6 +22,23 @@ std::optional<DWORD> ReadRegistryDword(HKEY root, const char* subKey, const char
     return value;
 }
 
+ScopedKey OpenRegistryKey(HKEY root, const std::string& subKey, REGSAM access) {
+    return OpenKey(root, subKey.c_str(), access);
+}
+
+std::optional<DWORD> ReadDwordValue(HKEY key, const char* name) {
+    DWORD value = 0, type = 0, size = sizeof value;
+    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        size != sizeof value)
+        return std::nullopt;
+    return value;
+}
+
+bool WriteDwordValue(HKEY key, const char* name, DWORD value) {
+    return ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+           ERROR_SUCCESS;
+}
+
 std::optional<std::string> ReadRegistryString(HKEY root, const char* subKey, const char* name) {
     ScopedKey key = OpenKey(root, subKey, KEY_QUERY_VALUE);
     if (!key) return std::nullopt;

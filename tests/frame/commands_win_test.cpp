@@ -185,9 +185,10 @@ TEST_F(FrameCommands, EveryPageCommandIsEnabledExactlyWhenThereIsAWindow) {
     const UINT pageCommands[] = {ID_FILE_NEW_CURRENT, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                                  ID_FILE_CLOSE, ID_FILE_PROPERTY, ID_SEND_PAGE, ID_SEND_LINK, ID_EDIT_CUT,
                                  ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, ID_EDIT_FIND, ID_VIEW_STOP,
-                                 ID_VIEW_REFRESH, ID_VIEW_SOURCE, ID_FAV_ADD, ID_INFO_ADD};
+                                 ID_VIEW_REFRESH, ID_VIEW_SOURCE, ID_INFO_ADD, ID_FAV_ADD};
     for (UINT id : pageCommands) EXPECT_FALSE(CommandEnabled(id)) << id;
-    for (UINT id : {ID_FILE_NEW_BLANK, ID_FILE_OPEN, ID_WORK_OFFLINE, ID_INFO_VIEW, ID_OPTIONS, ID_APP_ABOUT})
+    for (UINT id : {ID_FILE_NEW_BLANK, ID_FILE_OPEN, ID_WORK_OFFLINE, ID_INFO_VIEW, ID_INTERNET_OPTIONS, ID_OPTIONS,
+                    ID_APP_ABOUT})
         EXPECT_TRUE(CommandEnabled(id)) << id;
     Command(ID_FILE_NEW_BLANK);
     for (UINT id : pageCommands) EXPECT_TRUE(CommandEnabled(id)) << id;

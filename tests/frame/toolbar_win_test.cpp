@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "frame/customize_toolbar_dialog_win.h"
-#include "support/recording_cmd_ui_win.h"
 #include "frame/toolbar_commands_win.h"
 #include "frame/toolbar_sequence.h"
 #include "frame/toolbar_win.h"
@@ -454,11 +453,8 @@ TEST_F(ToolbarWin, DialogButtonsEditTheListsAndOkStoresThem) {
 class ToolbarCommandsWin : public ToolbarWin {
 protected:
     void Command(UINT id) { commands_.OnCmdMsg(id, 0, nullptr, false); }
-    bool Checked() {
-        RecordingCmdUI ui(ID_VIEW_TEXTLABEL);
-        ui.DoUpdate(&commands_, true);
-        return ui.enabled && ui.checked;
-    }
+    // The mark the frame's rule gives "Tool &Bar Text Label" for the setting the command left.
+    bool Checked() const { return brisova::TextLabelChecked(settings_.textLabel); }
 
     brisova::Settings settings_;
     CToolbarCommands commands_{toolBar_, profile_, settings_};

@@ -48,6 +48,8 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     browserKeys_.classesViewPath = keys + "\\Classes";
     browserKeys_.classes = keys + "\\Classes";
     browserKeys_.software = keys + "\\Software";
+    browserKeys_.international = keys + "\\International";
+    browserKeys_.internetSettings = keys + "\\Internet Settings";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
@@ -125,6 +127,12 @@ bool AppFixture::CommandEnabled(UINT id) {
     RecordingCmdUI ui(id);
     ui.DoUpdate(&frame(), true);
     return ui.enabled;
+}
+
+bool AppFixture::CommandChecked(UINT id) {
+    RecordingCmdUI ui(id);
+    ui.DoUpdate(&frame(), true);
+    return ui.checked;
 }
 
 std::vector<CChildFrame*> AppFixture::Windows() const {

@@ -39,6 +39,8 @@ protected:
     void Command(UINT id);
     // The enable state the frame gives a command, as a menu would show it.
     bool CommandEnabled(UINT id);
+    // Whether the command's item shows a check mark or bullet.
+    bool CommandChecked(UINT id);
 
     CMainFrame& frame() const { return *app_->mainFrame(); }
     // Open windows in tab order, and what their tabs say.

@@ -1,6 +1,7 @@
 #include "support/scripted_browser_win.h"
 
 #include <algorithm>
+#include <fstream>
 
 const MessageMap* ScriptedBrowser::ThisMessageMap() {
     static const MessageMap map(&CWnd::ThisMessageMap);
@@ -110,4 +111,24 @@ void ScriptedBrowser::GoHome() {
 
 BrowserControlFactory ScriptedBrowserFactory() {
     return [] { return std::unique_ptr<BrowserControl>(std::make_unique<ScriptedBrowser>()); };
+}
+
+bool ScriptedBrowser::ExecCommand(long command, long option, VARIANT* argument) {
+    std::string call = "exec " + std::to_string(command) + " " + std::to_string(option);
+    if (argument && argument->vt == VT_I4) call += " " + std::to_string(argument->lVal);
+    calls.push_back(call);
+    return true;
+}
+
+bool ScriptedBrowser::ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) {
+    calls.push_back(std::string("document ") + (group ? "browser " : "standard ") + std::to_string(command) + " " +
+                    std::to_string(option));
+    return true;
+}
+
+bool ScriptedBrowser::SaveDocument(const std::string& path) {
+    calls.push_back("save");
+    std::ofstream file(path, std::ios::binary);
+    file << documentText;
+    return static_cast<bool>(file);
 }

@@ -36,6 +36,18 @@ public:
     std::vector<std::string> TravelLogTitles(bool back) override { return back ? backTitles : forwardTitles; }
     std::vector<std::string> backTitles;
     std::vector<std::string> forwardTitles;
+    // Recorded as "exec <command> <option>" with " <value>" for an integer argument.
+    bool ExecCommand(long command, long option, VARIANT* argument) override;
+    // Recorded as "document <group> <command> <option>", the group "standard" or "browser".
+    bool ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) override;
+    bool SetCharset(const std::string& charset) override {
+        calls.push_back("charset " + charset);
+        return true;
+    }
+    void RefreshAtLevel(long level) override { calls.push_back("refresh " + std::to_string(level)); }
+    // Writes `documentText` to the file, as the control would write the page it holds.
+    bool SaveDocument(const std::string& path) override;
+    static inline std::string documentText = "<html>\n<body>page</body>\n</html>";
 
     // Events as the control raises them; the page itself is frame TopFrame().
     void RaiseNavigation(const std::string& address, const void* frame);

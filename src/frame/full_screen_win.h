@@ -1,0 +1,39 @@
+// CFullScreen: "&Full Screen\tF11" (32808). The frame's client area covers the whole screen with
+// its bars hidden; they come back while the mouse is near the screen's top or bottom edge.
+#pragma once
+
+#include <windows.h>
+
+#include "app/settings.h"
+#include "frame/full_screen_rules.h"
+#include "framework/cmd_target_win.h"
+
+class CMainFrame;
+
+class CFullScreen final : public CCmdTarget {
+public:
+    // `settings` is the frame's settings mirror: "FullScreen" says whether the mode is on,
+    // "TaskBar" and "StatusBar" whether those bars belong on the screen at all.
+    CFullScreen(CMainFrame& frame, brisova::Settings& settings) : frame_(frame), settings_(settings) {}
+    DECLARE_MESSAGE_MAP()
+
+    // "FullScreen" as the settings file gave it: enters full-screen mode once the frame is shown.
+    void EnterIfSaved();
+    bool on() const { return settings_.fullScreen != 0; }
+    // While the mode is on the frame may be as large as the full-screen rectangle.
+    void LimitSize(MINMAXINFO& info) const;
+    // Shows or hides the bars of the edges for a mouse move over the frame.
+    void TrackMouse(const MSG& msg);
+
+private:
+    void OnToggle();
+    void Enter();
+    void Leave();
+    void ShowBars(const brisova::EdgeBars& bars);
+
+    CMainFrame& frame_;
+    brisova::Settings& settings_;
+    WINDOWPLACEMENT savedPlacement_{};
+    brisova::ScreenRect rect_;
+    brisova::EdgeBars shown_;
+};
