@@ -1,6 +1,6 @@
 #include "frame/mail_rules.h"
 
-#include "infolib/device_names.h"
+#include "platform/device_names.h"
 
 namespace brisova {
 
