@@ -1,9 +1,12 @@
 // Waits until Brisova's main window exists (the top-level window carrying the "Brisova"
 // property), then gives its pages a moment to load and paint. Exit code 0 when found, 1 after the timeout.
-// Used by scripts/screenshot; usage: winwait [seconds]
+// Then acts as the user would, in order: a number sends that command to the window, "float:ID"
+// double-clicks the gripper of its bar ID.
+// Used by scripts/screenshot; usage: winwait [seconds] [action...]
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
 static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
     if (::GetPropA(hwnd, "Brisova") && ::IsWindowVisible(hwnd)) {
@@ -20,6 +23,15 @@ int main(int argc, char** argv) {
         ::EnumWindows(&Find, reinterpret_cast<LPARAM>(&found));
         if (found) {
             ::Sleep(4000);
+            for (int i = 2; i < argc; ++i) {
+                if (std::strncmp(argv[i], "float:", 6) == 0) {
+                    HWND bar = ::GetDlgItem(found, std::atoi(argv[i] + 6));
+                    if (bar) ::SendMessageA(bar, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+                } else {
+                    ::SendMessageA(found, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[i])), 0);
+                }
+                ::Sleep(1000);
+            }
             return 0;
         }
         ::Sleep(100);

@@ -34,6 +34,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
         MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
+        MessageHandler<WM_OPEN_HISTORY_ENTRY, &CMainFrame::OnOpenHistoryEntry>(),
         MessageHandler<WM_INITMENUPOPUP, &CMainFrame::OnInitMenuPopupTrimmed>(),
         MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
         MessageHandler<WM_MEASUREITEM, &CMainFrame::OnMeasureItem>(),
@@ -85,6 +86,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&toolbarCommands_);
     AddCommandTarget(&addressBar_);
     AddCommandTarget(&popupCommands_);
+    AddCommandTarget(&history_);
     addressBar_.SetShortcuts(&shortcuts_);
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));

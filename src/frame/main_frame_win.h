@@ -20,6 +20,7 @@
 #include "infolib/library_commands_win.h"
 #include "online/online_services_win.h"
 #include "frame/tab_bar_win.h"
+#include "history/history_commands_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
 #include "platform/profile.h"
@@ -48,6 +49,9 @@ public:
     CBrisovaView* ActiveBrowserView() const;
     CTabBar& tabBar() { return tabBar_; }
     CLibraryCommands* library() const { return library_.get(); }
+    CHistoryCommands& history() { return history_; }
+    // The system's history was cleared: an open history tree reads it again.
+    void HistoryCleared() { history_.OnHistoryCleared(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
@@ -90,6 +94,7 @@ private:
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
     LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnOpenHistoryEntry(WPARAM wParam, LPARAM lParam) { return history_.OnOpenEntry(wParam, lParam); }
     LRESULT OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
@@ -153,6 +158,7 @@ private:
     std::unique_ptr<CLibraryCommands> library_;
     COnlineServices online_;
     CPopupCommands popupCommands_{tabBar_, settings_.enableAutoFilter};
+    CHistoryCommands history_{*this};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     bool workOffline_ = false;
