@@ -107,13 +107,28 @@ void CSizingControlBarG::DrawNonClient(HDC dc, const RECT& window) {
         RECT edge = close;
         ::DrawEdge(dc, &edge, closePushed_ ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
-    ScopedFont marlett = ScreenFont("Marlett", 60);
-    HGDIOBJ old = ::SelectObject(dc, marlett.get());
-    ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-    ::SetBkMode(dc, TRANSPARENT);
     RECT glyph = close;
     if (closePushed_) ::OffsetRect(&glyph, 1, 1);
-    ::DrawTextA(dc, "r", 1, &glyph, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    ScopedFont marlett = ScreenFont("Marlett", 60);
+    HGDIOBJ old = ::SelectObject(dc, marlett.get());
+    char face[LF_FACESIZE] = {};
+    ::GetTextFaceA(dc, LF_FACESIZE, face);
+    if (lstrcmpiA(face, "Marlett") == 0) {
+        ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::DrawTextA(dc, "r", 1, &glyph, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    } else {
+        // Without the symbol font the letter would show as a plain "r": draw the cross instead.
+        ScopedPen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNTEXT)));
+        HGDIOBJ oldPen = ::SelectObject(dc, pen.get());
+        for (int offset = 0; offset < 2; ++offset) {
+            ::MoveToEx(dc, glyph.left + 3 + offset, glyph.top + 3, nullptr);
+            ::LineTo(dc, glyph.right - 3 + offset, glyph.bottom - 2);
+            ::MoveToEx(dc, glyph.right - 4 + offset, glyph.top + 3, nullptr);
+            ::LineTo(dc, glyph.left + 2 + offset, glyph.bottom - 2);
+        }
+        ::SelectObject(dc, oldPen);
+    }
     ::SelectObject(dc, old);
 }
 

@@ -17,10 +17,7 @@ public:
 
     void SetEdgeStyle(unsigned style) { edgeStyle_ = style; }
     unsigned edgeStyle() const { return edgeStyle_; }
-    // The width when docked at the left or right.
-    void SetLeftRightWidth(int width) { vertical_.cx = width; }
     bool fullWindowDrag() const { return fullWindowDrag_; }
-    bool IsTracking() const { return tracking_; }
 
     // CControlBar
     SIZE DockedSize(brisova::DockSide side) const override;

@@ -22,7 +22,6 @@ public:
 
     // Reads the store and shows it; what the user had open stays open, except "Today".
     void Fill();
-    void Clear() { tree_.Clear(); }
 
 private:
     brisova::HistoryStore& store_;

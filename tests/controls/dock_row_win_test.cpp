@@ -3,6 +3,7 @@
 #include "support/app_fixture_win.h"
 
 #include "controls/gripper_bars_win.h"
+#include "framework/mini_dock_frame_win.h"
 
 namespace {
 RECT InFrame(HWND window, HWND frame) {
@@ -73,4 +74,84 @@ TEST_F(DockRow, BarsShareTheRowAndTheirEdgesStopAtTheLimits) {
     PumpPending();
     EXPECT_EQ(InFrame(lower.m_hWnd, f).top, view.top);
     EXPECT_EQ(InFrame(lower.m_hWnd, f).bottom, view.bottom);
+}
+
+TEST_F(DockRow, TheGripperMovesABarToAnotherSideOrIntoAMiniFrame) {
+    ASSERT_TRUE(Start());
+    SetClientWidth(800);
+    CSizingControlBarCF bar;
+    ASSERT_TRUE(bar.Create("Moving", &frame(), 203));
+    CDockSite& site = *frame().dockSite();
+    site.Dock(bar, brisova::DockSide::Left);
+    site.Show(bar, true);
+    PumpPending();
+
+    // Pressing the gripper and letting go where the mouse went, as a user's drag would.
+    auto dragGripperTo = [&](POINT target) {
+        RECT strip = bar.GripperRect(), window = bar.GetWindowRect();
+        POINT grip{window.left + strip.left + 20, window.top + (strip.top + strip.bottom) / 2};
+        ASSERT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(grip.x, grip.y)), HTCAPTION);
+        ::ScreenToClient(bar.m_hWnd, &target);
+        bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(target.x, target.y));
+        bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(target.x, target.y));
+        bar.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(grip.x, grip.y));
+        PumpPending();
+    };
+    RECT view{};
+    ::GetWindowRect(frame().m_hWndMDIClient, &view);
+    dragGripperTo({view.right - 5, (view.top + view.bottom) / 2});
+    EXPECT_EQ(bar.dockSide(), brisova::DockSide::Right);
+    RECT client = frame().GetClientRect();
+    EXPECT_EQ(InFrame(bar.m_hWnd, frame().m_hWnd).right, client.right);
+    EXPECT_EQ(InFrame(frame().m_hWndMDIClient, frame().m_hWnd).right, client.right - 200);
+
+    ::GetWindowRect(frame().m_hWndMDIClient, &view);
+    dragGripperTo({(view.left + view.right) / 2, (view.top + view.bottom) / 2});
+    EXPECT_TRUE(bar.IsFloating());
+    ASSERT_TRUE(site.MiniFrameOf(bar));
+    EXPECT_TRUE(site.MiniFrameOf(bar)->IsWindowVisible());
+    EXPECT_EQ(InFrame(frame().m_hWndMDIClient, frame().m_hWnd).right, client.right);
+    // Docking again goes to the side it last docked on.
+    site.ToggleFloating(bar);
+    EXPECT_EQ(bar.dockSide(), brisova::DockSide::Right);
+}
+
+TEST_F(DockRow, TheFullWindowDragSettingCountsFromTheNextSettingsChange) {
+    BOOL saved = FALSE;
+    ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &saved, 0);
+    struct Restore {
+        BOOL value;
+        ~Restore() { ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, value, nullptr, 0); }
+    } restore{saved};
+    ASSERT_TRUE(Start());
+    SetClientWidth(800);
+    CSizingControlBarG bar;
+    ASSERT_TRUE(bar.Create("Bar", &frame(), 204));
+    frame().dockSite()->Dock(bar, brisova::DockSide::Left);
+    frame().dockSite()->Show(bar, true);
+    PumpPending();
+
+    // The bar's width while the mouse is still down, `dx` pixels right of where it was pressed.
+    auto widthWhileDragging = [&](int dx) {
+        RECT r = bar.GetWindowRect();
+        POINT start{r.right - 2, (r.top + r.bottom) / 2};
+        bar.SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(start.x, start.y));
+        POINT end{start.x + dx, start.y};
+        ::ScreenToClient(bar.m_hWnd, &end);
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        int width = InFrame(bar.m_hWnd, frame().m_hWnd).right;
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+        return width;
+    };
+    auto changeSetting = [&](BOOL on) {
+        ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, 0);
+        frame().SendMessage(WM_SETTINGCHANGE, SPI_SETDRAGFULLWINDOWS, 0);
+    };
+    changeSetting(TRUE);
+    EXPECT_TRUE(bar.fullWindowDrag());
+    EXPECT_EQ(widthWhileDragging(30), 230);
+    changeSetting(FALSE);
+    EXPECT_FALSE(bar.fullWindowDrag());
+    EXPECT_EQ(widthWhileDragging(30), 230);
+    EXPECT_EQ(InFrame(bar.m_hWnd, frame().m_hWnd).right, 260);
 }
