@@ -41,8 +41,18 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
 }
 
 const MessageMap* CHistoryTree::ThisMessageMap() {
-    static const MessageMap map(&CWnd::ThisMessageMap);
+    static const MessageEntry entries[] = {
+        MessageHandler<WM_LBUTTONDOWN, &CHistoryTree::OnLButtonDown>(),
+    };
+    static const MessageMap map(&CWnd::ThisMessageMap, entries);
     return &map;
+}
+
+LRESULT CHistoryTree::OnLButtonDown(WPARAM, LPARAM lParam) {
+    // The click is reported while the control handles the button, and it is about this point;
+    // the cursor may have moved on since.
+    pressedAt_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return Default();
 }
 
 bool CHistoryTree::Create(HWND parent) {
@@ -121,8 +131,7 @@ void CHistoryTree::Activate(HTREEITEM item) {
 bool CHistoryTree::OnReflectedNotify(NMHDR* header, LRESULT* result) {
     if (header->code == NM_CLICK) {
         TVHITTESTINFO hit{};
-        ::GetCursorPos(&hit.pt);
-        ::ScreenToClient(m_hWnd, &hit.pt);
+        hit.pt = pressedAt_;
         auto item = reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         if (item && (hit.flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT | TVHT_ONITEMINDENT))) {
             SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));

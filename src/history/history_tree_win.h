@@ -34,12 +34,14 @@ public:
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 
 private:
+    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     HTREEITEM Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data);
 
     ScopedImageList images_;
     std::vector<std::string> addresses_;
     HWND notify_ = nullptr;
     UINT openMessage_ = 0;
+    POINT pressedAt_{-1, -1};
 };
 
 // The texts and state of a tree's items, for tests and for keeping what the user opened.
