@@ -65,7 +65,7 @@ const MessageMap* CSizingControlBar::ThisMessageMap() {
         MessageHandler<WM_NCLBUTTONDOWN, &CSizingControlBar::OnNcLButtonDown>(),
         MessageHandler<WM_NCLBUTTONDBLCLK, &CSizingControlBar::OnNcLButtonDblClk>(),
         MessageHandler<WM_NCMOUSEMOVE, &CSizingControlBar::OnNcMouseMove>(),
-        MessageHandler<WM_NCMOUSELEAVE, &CSizingControlBar::OnNcMouseMove>(),
+        MessageHandler<WM_NCMOUSELEAVE, &CSizingControlBar::OnNcMouseLeave>(),
         MessageHandler<WM_MOUSEMOVE, &CSizingControlBar::OnMouseMove>(),
         MessageHandler<WM_LBUTTONUP, &CSizingControlBar::OnLButtonUp>(),
         MessageHandler<WM_RBUTTONDOWN, &CSizingControlBar::OnRButtonDown>(),
@@ -91,7 +91,8 @@ SIZE& CSizingControlBar::SizeFor(DockSide side) {
 }
 
 SIZE CSizingControlBar::DockedSize(DockSide side) const {
-    return const_cast<CSizingControlBar*>(this)->SizeFor(side);
+    if (side == DockSide::Floating) return floating_;
+    return brisova::IsHorizontalSide(side) ? horizontal_ : vertical_;
 }
 
 SIZE CSizingControlBar::MinimumSize(DockSide side) const {
@@ -210,6 +211,11 @@ LRESULT CSizingControlBar::OnNcMouseMove(WPARAM hit, LPARAM) {
     TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE | TME_NONCLIENT, m_hWnd, 0};
     ::TrackMouseEvent(&leave);
     OnNcMouseOver(static_cast<LRESULT>(hit));
+    return 0;
+}
+
+LRESULT CSizingControlBar::OnNcMouseLeave(WPARAM, LPARAM) {
+    OnNcMouseOver(HTNOWHERE);
     return 0;
 }
 

@@ -56,6 +56,7 @@ protected:
     LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseLeave(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);

@@ -144,6 +144,11 @@ TEST_F(HistoryBar, TheCommandTogglesTheBarAndItsCheckMarkAndKeepsOpenGroupsButTo
     RECT close = bar()->CloseButtonRect();
     POINT onClose = OnBar((close.left + close.right) / 2, (close.top + close.bottom) / 2);
     ASSERT_EQ(bar()->SendMessage(WM_NCHITTEST, 0, Packed(onClose)), HTCLOSE);
+    bar()->SendMessage(WM_NCMOUSEMOVE, HTCLOSE, Packed(onClose));
+    EXPECT_TRUE(bar()->closeHot());
+    bar()->SendMessage(WM_NCMOUSELEAVE);
+    PumpPending();
+    EXPECT_FALSE(bar()->closeHot());
     bar()->SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, Packed(onClose));
     EXPECT_TRUE(bar()->closePushed());
     bar()->SendMessage(WM_LBUTTONUP, 0, InClient(bar()->m_hWnd, onClose));
