@@ -1,5 +1,6 @@
 #include "framework/mini_dock_frame_win.h"
 
+#include "framework/bar_drag_win.h"
 #include "framework/dock_site_win.h"
 
 namespace {
@@ -11,6 +12,7 @@ const MessageMap* CMiniDockFrame::ThisMessageMap() {
     static const MessageEntry entries[] = {
         SizeHandler<&CMiniDockFrame::OnSize>(),
         PlainHandler<WM_CLOSE, &CMiniDockFrame::OnClose>(),
+        MessageHandler<WM_NCLBUTTONDOWN, &CMiniDockFrame::OnNcLButtonDown>(),
         MessageHandler<WM_NCLBUTTONDBLCLK, &CMiniDockFrame::OnNcLButtonDblClk>(),
     };
     static const MessageMap map(&CWnd::ThisMessageMap, entries);
@@ -43,6 +45,14 @@ void CMiniDockFrame::OnSize(UINT type, int cx, int cy) {
 
 void CMiniDockFrame::OnClose() {
     site_.Show(bar_, false);
+}
+
+LRESULT CMiniDockFrame::OnNcLButtonDown(WPARAM hit, LPARAM lParam) {
+    if (hit != HTCAPTION) return Default();
+    // Moving the caption moves the bar: to another place, or onto a side of the frame.
+    ::SetActiveWindow(m_hWnd);
+    DragControlBar(site_, bar_, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return 0;
 }
 
 LRESULT CMiniDockFrame::OnNcLButtonDblClk(WPARAM hit, LPARAM) {

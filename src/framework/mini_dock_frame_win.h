@@ -1,5 +1,6 @@
 // CMiniDockFrame: the small tool window a control bar floats in. Its client area is the bar;
-// closing it hides the bar, and a double click on its caption docks the bar again.
+// closing it hides the bar, dragging its caption moves the bar (docking it when let go near a
+// side of the frame), and a double click on its caption docks the bar again.
 #pragma once
 
 #include "framework/control_bar_win.h"
@@ -17,6 +18,7 @@ public:
 private:
     void OnSize(UINT type, int cx, int cy);
     void OnClose();
+    LRESULT OnNcLButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM hit, LPARAM lParam);
 
     CDockSite& site_;

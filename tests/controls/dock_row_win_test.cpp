@@ -111,9 +111,32 @@ TEST_F(DockRow, TheGripperMovesABarToAnotherSideOrIntoAMiniFrame) {
     ASSERT_TRUE(site.MiniFrameOf(bar));
     EXPECT_TRUE(site.MiniFrameOf(bar)->IsWindowVisible());
     EXPECT_EQ(InFrame(frame().m_hWndMDIClient, frame().m_hWnd).right, client.right);
-    // Docking again goes to the side it last docked on.
+    // Dragging the mini frame's caption moves it, and near a side docks the bar there.
+    CMiniDockFrame& mini = *site.MiniFrameOf(bar);
+    auto dragCaptionTo = [&](POINT target) {
+        RECT outer = mini.GetWindowRect();
+        POINT caption{(outer.left + outer.right) / 2, outer.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2};
+        ASSERT_EQ(mini.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+        ::ScreenToClient(bar.m_hWnd, &target);
+        bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(target.x, target.y));
+        bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(target.x, target.y));
+        mini.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+        PumpPending();
+    };
+    RECT before = mini.GetWindowRect();
+    dragCaptionTo({(before.left + before.right) / 2 + 40, before.top + 30});
+    EXPECT_TRUE(bar.IsFloating());
+    EXPECT_EQ(mini.GetWindowRect().left, before.left + 40);
+    dragCaptionTo({view.left + 5, (view.top + view.bottom) / 2});
+    EXPECT_EQ(bar.dockSide(), brisova::DockSide::Left);
+    EXPECT_FALSE(mini.IsWindowVisible());
+    EXPECT_EQ(InFrame(frame().m_hWndMDIClient, frame().m_hWnd).left, 200);
+
+    // A double click floats it again, and another docks it on the side it last docked on.
     site.ToggleFloating(bar);
-    EXPECT_EQ(bar.dockSide(), brisova::DockSide::Right);
+    EXPECT_TRUE(bar.IsFloating());
+    site.ToggleFloating(bar);
+    EXPECT_EQ(bar.dockSide(), brisova::DockSide::Left);
 }
 
 TEST_F(DockRow, TheFullWindowDragSettingCountsFromTheNextSettingsChange) {
