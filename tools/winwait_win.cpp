@@ -4,6 +4,7 @@
 //   left right up down enter esc                       a key
 //   cmd:N          command N sent to the window        page:N  page N of the options sheet chosen
 //   mouse:X,Y      the mouse moved to that screen point (for what the mouse brings up)
+//   float:ID       a double click on the gripper of bar ID (it floats, or docks again)
 // Exit code 0 when found, 1 after the timeout.
 // Used by scripts/screenshot; usage: winwait [seconds [step...]]
 #include <windows.h>
@@ -26,7 +27,10 @@ static void TakeStep(HWND window, const char* step) {
         ::Sleep(1500);
         return;
     }
-    if (std::strncmp(step, "mouse:", 6) == 0) {
+    if (std::strncmp(step, "float:", 6) == 0) {
+        if (HWND bar = ::GetDlgItem(window, std::atoi(step + 6))) ::SendMessageA(bar, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+        ::Sleep(1000);
+    } else if (std::strncmp(step, "mouse:", 6) == 0) {
         const char* comma = std::strchr(step, ',');
         ::SetCursorPos(std::atoi(step + 6), comma ? std::atoi(comma + 1) : 0);
         ::Sleep(1000);

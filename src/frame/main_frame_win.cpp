@@ -39,6 +39,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
         MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
+        MessageHandler<WM_OPEN_HISTORY_ENTRY, &CMainFrame::OnOpenHistoryEntry>(),
         MessageHandler<WM_INITMENUPOPUP, &CMainFrame::OnInitMenuPopupTrimmed>(),
         MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
         MessageHandler<WM_MEASUREITEM, &CMainFrame::OnMeasureItem>(),
@@ -99,6 +100,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&toolCommands_);
     AddCommandTarget(&mailCommands_);
     AddCommandTarget(&fullScreen_);
+    AddCommandTarget(&history_);
     addressBar_.SetShortcuts(&shortcuts_);
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);

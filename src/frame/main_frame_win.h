@@ -28,6 +28,7 @@
 #include "online/online_services_win.h"
 #include "options/options_commands_win.h"
 #include "frame/tab_bar_win.h"
+#include "history/history_commands_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/handles_win.h"
 #include "platform/profile.h"
@@ -61,6 +62,9 @@ public:
     CTabBar& tabBar() { return tabBar_; }
     CLibraryCommands* library() const { return library_.get(); }
     CContentCommands* content() const { return content_.get(); }
+    CHistoryCommands& history() { return history_; }
+    // The system's history was cleared: an open history tree reads it again.
+    void HistoryCleared() { history_.OnHistoryCleared(); }
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
@@ -105,6 +109,7 @@ private:
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
     LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnOpenHistoryEntry(WPARAM wParam, LPARAM lParam) { return history_.OnOpenEntry(wParam, lParam); }
     LRESULT OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
@@ -176,6 +181,7 @@ private:
     CToolCommands toolCommands_{*this};
     CMailCommands mailCommands_{*this, prompter_};
     CFullScreen fullScreen_{*this, settings_};
+    CHistoryCommands history_{*this};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     CFavoritesMenu favorites_;

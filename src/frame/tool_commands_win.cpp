@@ -69,6 +69,7 @@ void CToolCommands::OnClearCookies() {
 void CToolCommands::OnClearHistory() {
     ClearVisitedHistory();
     for (int deleted = DeleteTypedUrlValues(); deleted > 0; --deleted) frame_.addressBar().RemoveNewestItem();
+    frame_.HistoryCleared();
 }
 
 void CToolCommands::OnClearTemporaryFiles() {

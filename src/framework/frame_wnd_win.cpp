@@ -99,6 +99,7 @@ const MessageMap* CMDIFrameWnd::ThisMessageMap() {
     static const MessageEntry entries[] = {
         CreateHandler<&CMDIFrameWnd::OnCreate>(),
         SizeHandler<&CMDIFrameWnd::OnSize>(),
+        MessageHandler<WM_SETTINGCHANGE, &CMDIFrameWnd::OnSettingChange>(),
     };
     static const MessageMap map(&CFrameWnd::ThisMessageMap, entries);
     return &map;
@@ -113,6 +114,7 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, const char* title) {
 }
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
+    dockSite_ = std::make_unique<CDockSite>(m_hWnd);
     CLIENTCREATESTRUCT ccs{};
     ccs.hWindowMenu = nullptr;
     ccs.idFirstChild = ID_MDI_FIRST_CHILD;
@@ -130,9 +132,16 @@ void CMDIFrameWnd::RecalcLayout() {
     if (!m_hWnd) return;
     RECT client = GetClientRect();
     RepositionBars(client);
+    if (dockSite_) dockSite_->Arrange(client);
     if (m_hWndMDIClient)
         ::MoveWindow(m_hWndMDIClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);
+}
+
+LRESULT CMDIFrameWnd::OnSettingChange(WPARAM, LPARAM) {
+    // Only top-level windows hear of a settings change; the bars docked here follow it too.
+    if (dockSite_) dockSite_->SettingsChanged();
+    return Default();
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {

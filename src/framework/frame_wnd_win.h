@@ -1,8 +1,10 @@
 // Frame windows: the top-level MDI frame, MDI child frames and the views they hold.
 #pragma once
 
+#include "framework/dock_site_win.h"
 #include "framework/wnd_win.h"
 
+#include <memory>
 #include <vector>
 
 class CView;
@@ -65,15 +67,20 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
     LRESULT DefWindowProcChain(UINT message, WPARAM wParam, LPARAM lParam) override;
     void RecalcLayout() override;
+    // The dock rows around the MDI client; exists once the window does.
+    CDockSite* dockSite() const { return dockSite_.get(); }
 
 protected:
-    // Places the frame's bars inside `client` and shrinks it to what is left for the MDI client.
+    // Places the frame's bars inside `client` and shrinks it to what is left for the MDI client
+    // and the dock rows around it.
     virtual void RepositionBars(RECT& client) {}
     int OnCreate(CREATESTRUCT* cs);
     void OnSize(UINT type, int cx, int cy);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
 
 private:
     HACCEL accelerators_ = nullptr;
+    std::unique_ptr<CDockSite> dockSite_;
 };
 
 class CMDIChildWnd : public CFrameWnd {

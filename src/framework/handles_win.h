@@ -61,6 +61,7 @@ using ScopedMenu = UniqueHandle<NullIsInvalid<HMENU, ::DestroyMenu>>;
 using ScopedIcon = UniqueHandle<NullIsInvalid<HICON, ::DestroyIcon>>;
 using ScopedBitmap = UniqueHandle<NullIsInvalid<HBITMAP, DeleteGdiObject>>;
 using ScopedFont = UniqueHandle<NullIsInvalid<HFONT, DeleteGdiObject>>;
+using ScopedPen = UniqueHandle<NullIsInvalid<HPEN, DeleteGdiObject>>;
 using ScopedImageList = UniqueHandle<NullIsInvalid<HIMAGELIST, DestroyImageList>>;
 using ScopedMappedView = UniqueHandle<NullIsInvalid<void*, CloseMappedView>>;
 using ScopedModule = UniqueHandle<NullIsInvalid<HMODULE, ::FreeLibrary>>;

@@ -1,0 +1,87 @@
+// CSizingControlBar: a control bar the user resizes by dragging its edges. It keeps one size
+// for a top or bottom row, one for a left or right row and one for floating, so it returns to
+// its earlier size in each state.
+#pragma once
+
+#include "controls/sizing_bar_rules.h"
+#include "framework/control_bar_win.h"
+
+class CMDIFrameWnd;
+
+class CSizingControlBar : public CControlBar {
+public:
+    DECLARE_MESSAGE_MAP()
+
+    // Creates the bar as a hidden child of `frame`; it docks when the frame's dock site takes it.
+    bool Create(const char* title, CMDIFrameWnd* frame, UINT id, DWORD style = 0);
+
+    void SetEdgeStyle(unsigned style) { edgeStyle_ = style; }
+    unsigned edgeStyle() const { return edgeStyle_; }
+    bool fullWindowDrag() const { return fullWindowDrag_; }
+
+    // CControlBar
+    SIZE DockedSize(brisova::DockSide side) const override;
+    SIZE MinimumSize(brisova::DockSide side) const override;
+    void SetRowLength(brisova::DockSide side, int length) override;
+    SIZE FloatingSize() const override { return floating_; }
+    void SetFloatingSize(SIZE size) override { floating_ = size; }
+    bool IsSizingBar() const override { return true; }
+    void OnSettingsChanged() override;
+
+    // Mouse tracking of an edge, in screen coordinates; the window messages call these.
+    void StartTracking(unsigned edge, POINT screen);
+    void TrackTo(POINT screen);
+    void StopTracking();
+
+protected:
+    // What the border and any gripper take off each side of the window rectangle.
+    virtual brisova::BarRect NonClientInsets() const;
+    // Draws the non-client area into an off-screen DC the size of the window.
+    virtual void DrawNonClient(HDC dc, const RECT& window);
+    virtual bool HasGripper() const { return false; }
+    // The hit code of a point (window coordinates) that lies in no sizing edge.
+    virtual LRESULT HitNonEdge(POINT inWindow) const { return HTCLIENT; }
+    // Non-client mouse input outside the sizing edges (gripper, close button).
+    virtual void OnNcButtonDown(LRESULT hit, POINT screen) {}
+    virtual void OnNcMouseOver(LRESULT hit) {}
+    virtual void OnButtonUp(POINT screen) {}
+    // The sizing edges this bar has now, from its place in its row.
+    unsigned ActiveEdgesNow() const;
+    void RedrawNonClient() const;
+    void OnDockChanged() override;
+
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseLeave(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    void OnSize(UINT type, int cx, int cy);
+
+private:
+    SIZE& SizeFor(brisova::DockSide side);
+
+    SIZE horizontal_{200, 200};
+    SIZE vertical_{200, 200};
+    SIZE floating_{200, 200};
+    SIZE minHorizontal_{33, 32};
+    SIZE minVertical_{33, 32};
+    SIZE minFloating_{37, 32};
+    unsigned edgeStyle_ = 0;
+    bool fullWindowDrag_ = false;
+
+    bool tracking_ = false;
+    unsigned trackEdge_ = 0;
+    POINT trackStart_{};
+    int trackStartSize_ = 0;
+    brisova::DragLimits trackLimits_{};
+    // The bar beyond the tracked edge when it lies between two bars of the row.
+    CSizingControlBar* trackNeighbour_ = nullptr;
+    int trackNeighbourStart_ = 0;
+};

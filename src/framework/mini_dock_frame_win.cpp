@@ -1,0 +1,63 @@
+#include "framework/mini_dock_frame_win.h"
+
+#include "framework/bar_drag_win.h"
+#include "framework/dock_site_win.h"
+
+namespace {
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+}  // namespace
+
+const MessageMap* CMiniDockFrame::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        SizeHandler<&CMiniDockFrame::OnSize>(),
+        PlainHandler<WM_CLOSE, &CMiniDockFrame::OnClose>(),
+        MessageHandler<WM_NCLBUTTONDOWN, &CMiniDockFrame::OnNcLButtonDown>(),
+        MessageHandler<WM_NCLBUTTONDBLCLK, &CMiniDockFrame::OnNcLButtonDblClk>(),
+    };
+    static const MessageMap map(&CWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+bool CMiniDockFrame::Create() {
+    const char* cls = RegisterFrameworkClass("BrisovaMiniFrame", CS_DBLCLKS, nullptr, ::LoadCursor(nullptr, IDC_ARROW),
+                                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return CreateEx(kExStyle, cls, bar_.GetWindowText().c_str(), kStyle, 0, 0, 0, 0, site_.frame(), 0);
+}
+
+void CMiniDockFrame::Adopt(POINT screenPoint) {
+    SetWindowText(bar_.GetWindowText());
+    SIZE size = bar_.FloatingSize();
+    RECT outer{0, 0, size.cx, size.cy};
+    ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    ::SetParent(bar_.m_hWnd, m_hWnd);
+    ::SetWindowPos(m_hWnd, nullptr, screenPoint.x + outer.left, screenPoint.y + outer.top, outer.right - outer.left,
+                   outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client = GetClientRect();
+    bar_.MoveWindow(client);
+}
+
+void CMiniDockFrame::OnSize(UINT type, int cx, int cy) {
+    if (type == SIZE_MINIMIZED || !bar_.IsFloating() || ::GetParent(bar_.m_hWnd) != m_hWnd) return;
+    ::MoveWindow(bar_.m_hWnd, 0, 0, cx, cy, TRUE);
+    if (cx > 0 && cy > 0) bar_.SetFloatingSize({cx, cy});
+}
+
+void CMiniDockFrame::OnClose() {
+    site_.Show(bar_, false);
+}
+
+LRESULT CMiniDockFrame::OnNcLButtonDown(WPARAM hit, LPARAM lParam) {
+    if (hit != HTCAPTION) return Default();
+    // Moving the caption moves the bar: to another place, or onto a side of the frame.
+    ::SetActiveWindow(m_hWnd);
+    DragControlBar(site_, bar_, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return 0;
+}
+
+LRESULT CMiniDockFrame::OnNcLButtonDblClk(WPARAM hit, LPARAM) {
+    if (hit != HTCAPTION) return Default();
+    // The mini frame stays alive, hidden, while the bar is docked: nothing is freed under us.
+    site_.ToggleFloating(bar_);
+    return 0;
+}

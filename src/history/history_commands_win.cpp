@@ -1,0 +1,94 @@
+#include "history/history_commands_win.h"
+
+#include "browser/brisova_view_win.h"
+#include "frame/main_frame_win.h"
+#include "history/url_history_store_win.h"
+#include "history_ids.h"
+#include "resource.h"
+
+const MessageMap* CHistoryCommands::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        CommandHandler<&CHistoryCommands::OnViewHistory>(ID_VIEW_HISTORY),
+        UpdateHandler<&CHistoryCommands::OnUpdateViewHistory>(ID_VIEW_HISTORY),
+    };
+    static const MessageMap map(&CCmdTarget::ThisMessageMap, entries);
+    return &map;
+}
+
+CHistoryCommands::CHistoryCommands(CMainFrame& frame)
+    : frame_(frame), store_(std::make_unique<UrlHistoryStore>()) {}
+
+// The pane's tree is a child of the bar: it goes first.
+CHistoryCommands::~CHistoryCommands() {
+    pane_.reset();
+    bar_.reset();
+}
+
+void CHistoryCommands::SetStore(std::unique_ptr<brisova::HistoryStore> store) {
+    store_ = std::move(store);
+    // The pane keeps a reference to the store it reads.
+    if (pane_) {
+        pane_.reset();
+        if (bar_) bar_->SetWindowText("");
+    }
+}
+
+bool CHistoryCommands::CreateExplorerBar() {
+    CDockSite* site = frame_.dockSite();
+    if (!site) return false;
+    auto bar = std::make_unique<CSizingControlBarCF>();
+    if (!bar->Create("", &frame_, ID_EXPLORER_BAR)) return false;
+    bar->SetEdgeStyle(brisova::kSizeChild);
+    bar->EnableDocking(kDockLeft | kDockRight);
+    bar_ = std::move(bar);
+    site->Dock(*bar_, brisova::DockSide::Left);
+    return true;
+}
+
+bool CHistoryCommands::HostsHistory() const {
+    return bar_ && pane_ && bar_->GetWindowText() == pane_->caption();
+}
+
+bool CHistoryCommands::ShowsHistory() const {
+    return HostsHistory() && frame_.dockSite() && frame_.dockSite()->IsShown(*bar_);
+}
+
+void CHistoryCommands::OnViewHistory() {
+    if (!bar_ && !CreateExplorerBar()) return;
+    CDockSite& site = *frame_.dockSite();
+    if (HostsHistory()) {
+        const bool shown = site.IsShown(*bar_);
+        if (!shown) pane_->Fill();
+        site.Show(*bar_, !shown);
+        return;
+    }
+    pane_.reset();
+    auto pane = std::make_unique<CHistoryBar>(*store_);
+    if (!pane->Create(bar_->m_hWnd)) return;
+    pane_ = std::move(pane);
+    pane_->tree().SetNotify(frame_.m_hWnd, WM_OPEN_HISTORY_ENTRY);
+    RECT client = bar_->GetClientRect();
+    ::MoveWindow(pane_->tree().m_hWnd, -1, -1, client.right + 1, client.bottom + 1, TRUE);
+    bar_->SetWindowText(pane_->caption());
+    if (!site.IsShown(*bar_)) site.Show(*bar_, true);
+    pane_->Fill();
+}
+
+void CHistoryCommands::OnUpdateViewHistory(CCmdUI* ui) {
+    ui->Enable(true);
+    ui->SetCheck(ShowsHistory() ? 1 : 0);
+}
+
+LRESULT CHistoryCommands::OnOpenEntry(WPARAM index, LPARAM) {
+    // The message may come from anywhere: only an address the tree holds is opened.
+    if (!pane_ || index >= pane_->tree().addresses().size()) return 0;
+    const std::string address = pane_->tree().addresses()[index];
+    const brisova::Settings& settings = frame_.settings();
+    if (CBrisovaView* view = frame_.ActiveBrowserView(); view && settings.hisNewWindow == 0) view->Navigate(address);
+    else frame_.OpenWindow(false, &address, settings.activeNewWindow != 0);
+    return 0;
+}
+
+void CHistoryCommands::OnHistoryCleared() {
+    if (HostsHistory()) pane_->Fill();
+}

@@ -1,0 +1,47 @@
+// CHistoryCommands: the history's part of the main frame. It owns the explorer bar (created on
+// the first "&History", docked on the left) and the history pane it hosts, answers the command
+// and its check mark, and opens the entry the tree asks for (message 0x401).
+#pragma once
+
+#include <memory>
+
+#include "controls/gripper_bars_win.h"
+#include "framework/cmd_target_win.h"
+#include "history/history_bar_win.h"
+#include "history/history_store.h"
+
+class CMainFrame;
+
+class CHistoryCommands final : public CCmdTarget {
+public:
+    explicit CHistoryCommands(CMainFrame& frame);
+    ~CHistoryCommands() override;
+    CHistoryCommands(const CHistoryCommands&) = delete;
+    CHistoryCommands& operator=(const CHistoryCommands&) = delete;
+    DECLARE_MESSAGE_MAP()
+
+    // Where the visits come from; the system's URL history unless a test gives its own.
+    void SetStore(std::unique_ptr<brisova::HistoryStore> store);
+
+    // The frame's message 0x401: open the tree's address number `index`.
+    LRESULT OnOpenEntry(WPARAM index, LPARAM);
+    // The history was cleared: a bar that shows it reads the store again.
+    void OnHistoryCleared();
+
+    // The explorer bar and its pane; null until the first "&History".
+    CSizingControlBarCF* explorerBar() const { return bar_.get(); }
+    CHistoryBar* pane() const { return pane_.get(); }
+    // The bar exists, shows the history and is visible.
+    bool ShowsHistory() const;
+
+private:
+    void OnViewHistory();
+    void OnUpdateViewHistory(CCmdUI* ui);
+    bool CreateExplorerBar();
+    bool HostsHistory() const;
+
+    CMainFrame& frame_;
+    std::unique_ptr<brisova::HistoryStore> store_;
+    std::unique_ptr<CHistoryBar> pane_;
+    std::unique_ptr<CSizingControlBarCF> bar_;
+};

@@ -1,0 +1,149 @@
+#include "history/history_tree_win.h"
+
+#include "history_ids.h"
+
+namespace {
+std::string ItemText(HWND tree, HTREEITEM item) {
+    char buffer[512] = {};
+    TVITEMA tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = buffer;
+    tv.cchTextMax = sizeof buffer;
+    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+    return buffer;
+}
+
+bool IsExpanded(HWND tree, HTREEITEM item) {
+    return (::SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+HTREEITEM Child(HWND tree, HTREEITEM parent) {
+    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
+}
+
+HTREEITEM Next(HWND tree, HTREEITEM item) {
+    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+}
+}  // namespace
+
+std::vector<HistoryTreeItem> ReadTreeItems(HWND tree, HTREEITEM parent) {
+    std::vector<HistoryTreeItem> items;
+    for (HTREEITEM item = Child(tree, parent); item; item = Next(tree, item))
+        items.push_back({ItemText(tree, item), IsExpanded(tree, item), ReadTreeItems(tree, item)});
+    return items;
+}
+
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
+    for (HTREEITEM item = Child(tree, parent); item; item = Next(tree, item))
+        if (ItemText(tree, item) == text) return item;
+    return nullptr;
+}
+
+const MessageMap* CHistoryTree::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        MessageHandler<WM_LBUTTONDOWN, &CHistoryTree::OnLButtonDown>(),
+    };
+    static const MessageMap map(&CWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+LRESULT CHistoryTree::OnLButtonDown(WPARAM, LPARAM lParam) {
+    // The click is reported while the control handles the button, and it is about this point;
+    // the cursor may have moved on since.
+    pressedAt_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return Default();
+}
+
+bool CHistoryTree::Create(HWND parent) {
+    HWND tree = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_LINESATROOT | TVS_SHOWSELALWAYS |
+                                      TVS_TRACKSELECT | TVS_FULLROWSELECT,
+                                  0, 0, 0, 0, parent, reinterpret_cast<HMENU>(IDC_HISTORY_TREE),
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    if (!tree || !SubclassWindow(tree)) return false;
+    if (auto tips = reinterpret_cast<HWND>(SendMessage(TVM_GETTOOLTIPS)))
+        ::SetWindowPos(tips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    images_.reset(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_HISTORY), 16, 1,
+                                         RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    if (images_) SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
+    return true;
+}
+
+HTREEITEM CHistoryTree::Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void CHistoryTree::Clear() {
+    SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    addresses_.clear();
+}
+
+void CHistoryTree::Show(const brisova::HistoryTree& tree, const std::string& today) {
+    // What the user had open, by group and by group and site.
+    std::set<std::string> openGroups;
+    std::set<std::pair<std::string, std::string>> openSites;
+    for (const HistoryTreeItem& group : ReadTreeItems(m_hWnd)) {
+        if (group.text == today) continue;
+        if (group.expanded) openGroups.insert(group.text);
+        for (const HistoryTreeItem& site : group.children)
+            if (site.expanded) openSites.insert({group.text, site.text});
+    }
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    addresses_ = tree.addresses;
+    for (const brisova::HistoryGroup& group : tree.groups) {
+        HTREEITEM groupItem = Insert(TVI_ROOT, group.name, kGroupImage, kGroupImage, group.key);
+        for (const brisova::HistorySite& site : group.sites) {
+            HTREEITEM siteItem = Insert(groupItem, site.name, kSiteImage, kOpenSiteImage, 0);
+            for (const brisova::HistoryPage& page : site.pages)
+                Insert(siteItem, page.text, kPageImage, kPageImage, static_cast<LPARAM>(page.address + 1));
+            if (openSites.count({group.name, site.name}))
+                SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(siteItem));
+        }
+        if (openGroups.count(group.name)) SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(groupItem));
+    }
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CHistoryTree::Activate(HTREEITEM item) {
+    if (!item) return;
+    if (Child(m_hWnd, item)) {
+        SendMessage(TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
+        return;
+    }
+    TVITEMA tv{};
+    tv.mask = TVIF_IMAGE | TVIF_PARAM;
+    tv.hItem = item;
+    if (!SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)) || tv.iImage != kPageImage || tv.lParam <= 0) return;
+    if (notify_ && openMessage_) ::SendMessageA(notify_, openMessage_, static_cast<WPARAM>(tv.lParam - 1), 0);
+}
+
+bool CHistoryTree::OnReflectedNotify(NMHDR* header, LRESULT* result) {
+    if (header->code == NM_CLICK) {
+        TVHITTESTINFO hit{};
+        hit.pt = pressedAt_;
+        auto item = reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (item && (hit.flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT | TVHT_ONITEMINDENT))) {
+            SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+            Activate(item);
+        }
+        *result = 1;
+        return true;
+    }
+    if (header->code == NM_RETURN) {
+        Activate(reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, TVGN_CARET, 0)));
+        *result = 1;
+        return true;
+    }
+    return false;
+}

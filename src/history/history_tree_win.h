@@ -1,0 +1,55 @@
+// CHistoryTree: the tree of the history bar, group -> site -> page. A click on a group or site
+// opens or closes it; a click on a page sends the open message with the page's address index.
+#pragma once
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/handles_win.h"
+#include "framework/wnd_win.h"
+#include "history/history_grouping.h"
+
+class CHistoryTree final : public CWnd {
+public:
+    enum Image { kGroupImage = 0, kSiteImage = 1, kPageImage = 2, kOpenSiteImage = 3 };
+
+    DECLARE_MESSAGE_MAP()
+
+    bool Create(HWND parent);
+    // Where a click on a page goes: `message` with wParam = the page's address index.
+    void SetNotify(HWND window, UINT message) {
+        notify_ = window;
+        openMessage_ = message;
+    }
+    // Shows the tree. Groups and sites that were open stay open, except the group `today`
+    // names: it comes back closed.
+    void Show(const brisova::HistoryTree& tree, const std::string& today);
+    void Clear();
+    const std::vector<std::string>& addresses() const { return addresses_; }
+
+    // Opens or closes a group or site; sends the open message for a page.
+    void Activate(HTREEITEM item);
+    bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+
+private:
+    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    HTREEITEM Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data);
+
+    ScopedImageList images_;
+    std::vector<std::string> addresses_;
+    HWND notify_ = nullptr;
+    UINT openMessage_ = 0;
+    POINT pressedAt_{-1, -1};
+};
+
+// The texts and state of a tree's items, for tests and for keeping what the user opened.
+struct HistoryTreeItem {
+    std::string text;
+    bool expanded = false;
+    std::vector<HistoryTreeItem> children;
+};
+std::vector<HistoryTreeItem> ReadTreeItems(HWND tree, HTREEITEM parent = TVI_ROOT);
+// The first item under `parent` whose text equals `text`, or null.
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text);
