@@ -1,5 +1,6 @@
 // The system browser's registry values that the address bar shares with it: the typed-address
-// list and the Go button switch. Tests point the keys at a test key of their own.
+// list and the Go button switch; and the feature-control key where the program names the
+// browser control's emulation mode. Tests point the keys at a test key of their own.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@ struct AddressRegistryKeys {
     HKEY root = HKEY_CURRENT_USER;
     std::string typedUrls = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
     std::string main = "Software\\Microsoft\\Internet Explorer\\Main";
+    std::string browserEmulation =
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
 };
 
 // url1, url2, ... until the first missing value, empty ones skipped; nothing when the key

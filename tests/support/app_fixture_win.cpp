@@ -38,6 +38,7 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     std::string keys = "Software\\BrisovaTests\\" + std::to_string(::GetCurrentProcessId());
     browserKeys_.typedUrls = keys + "\\TypedUrls";
     browserKeys_.main = keys + "\\Main";
+    browserKeys_.browserEmulation = keys + "\\FeatureControl";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
