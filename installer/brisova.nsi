@@ -43,6 +43,30 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; A running Brisova holds its files: the user is asked to close it first, and a silent run ends
+; with exit code 2 and nothing changed. The program's own single-instance semaphore tells.
+!macro RUNNING_CHECK PREFIX
+Function ${PREFIX}WaitForBrisovaToClose
+  check:
+    System::Call 'kernel32::OpenSemaphoreW(i 0x00100000, i 0, w "Brisova") p .r0'
+    IntPtrCmp $0 0 closed
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Brisova is running. Close it, then click Retry." /SD IDCANCEL IDRETRY check
+    Abort
+  closed:
+FunctionEnd
+!macroend
+!insertmacro RUNNING_CHECK ""
+!insertmacro RUNNING_CHECK "un."
+
+Function .onInit
+  Call WaitForBrisovaToClose
+FunctionEnd
+
+Function un.onInit
+  Call un.WaitForBrisovaToClose
+FunctionEnd
+
 Section "Brisova"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
