@@ -10,6 +10,7 @@ SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "Sections.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Brisova"
 
@@ -63,10 +64,6 @@ Function .onInit
   Call WaitForBrisovaToClose
 FunctionEnd
 
-Function un.onInit
-  Call un.WaitForBrisovaToClose
-FunctionEnd
-
 Section "Brisova"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
@@ -116,16 +113,29 @@ Section "un.Brisova" UnProgram
       Goto data_loop
   data_done:
   FindClose $0
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR\data"
-  RMDir "$INSTDIR"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Section /o "un.Also remove my settings, start-up pages and ZaDededorizev library" UnUserData
   Delete "$INSTDIR\Brisova.ini"
   Delete "$INSTDIR\data\startup"
   RMDir /r "$INSTDIR\data\MyInfoLib"
+SectionEnd
+
+; Last, so that the entry's going means the uninstaller is done. Folders go only when empty:
+; whatever else the user keeps there stays.
+Section "-un.Entry"
+  Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR\data"
   RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
+
+; A silent uninstall removes the user's data too when asked with /REMOVEDATA.
+Function un.onInit
+  Call un.WaitForBrisovaToClose
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVEDATA" $1
+  IfErrors +2
+    SectionSetFlags ${UnUserData} ${SF_SELECTED}
+FunctionEnd

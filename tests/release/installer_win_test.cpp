@@ -192,4 +192,12 @@ TEST_F(InstallerTest, SilentInstallStartsUpgradesAndUninstallsKeepingTheUsersDat
     EXPECT_EQ(ReadFile(File("Brisova.ini")), settings);
     EXPECT_TRUE(Exists(File("data\\startup")));
     EXPECT_TRUE(Exists(File("data\\MyInfoLib\\mine.htm")));
+
+    // Asked to, the uninstaller takes the user's data as well, and nothing else in the folder.
+    ASSERT_EQ(Install(), 0u);
+    WriteFile(File("notes.txt"), "the user's own");
+    ASSERT_TRUE(Launch(*uninstall + " /REMOVEDATA"));
+    EXPECT_TRUE(WaitFor([&] { return !UninstallText("DisplayName"); }));
+    for (const char* gone : {"Brisova.ini", "data", "uninstall.exe"}) EXPECT_FALSE(Exists(File(gone))) << gone;
+    EXPECT_EQ(ReadFile(File("notes.txt")), "the user's own");
 }
