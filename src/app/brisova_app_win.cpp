@@ -7,6 +7,7 @@
 #include "app/about_dialog_win.h"
 #include "app/settings.h"
 #include "app/startup_rules.h"
+#include "browser/browser_emulation_win.h"
 #include "browser/web_browser_win.h"
 #include "frame/main_frame_win.h"
 #include "framework/text_win.h"
@@ -103,6 +104,9 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
             return false;
         }
     }
+
+    // Before the first browser control loads: pages render in the control's standards mode.
+    EnsureBrowserEmulation(environment_.browserKeys.root, environment_.browserKeys.browserEmulation);
 
     // 4. The profile beside the executable.
     profile_ = std::make_unique<IniFileProfile>(environment_.programDirectory + "Brisova.ini");

@@ -1,7 +1,8 @@
 // The system browser's registry keys the program shares with it: the typed-address list, the Go
-// button switch and the start page, encoding detection and offline mode; and the shell's
-// associations that the default-browser registration changes. Tests point the keys at keys of
-// their own.
+// button switch and the start page, encoding detection and offline mode; the shell's
+// associations that the default-browser registration changes; and the feature-control key where
+// the program names the browser control's emulation mode. Tests point the keys at keys of their
+// own.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,8 @@ struct AddressRegistryKeys {
     std::string software = "Software";
     std::string international = "Software\\Microsoft\\Internet Explorer\\International";
     std::string internetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    std::string browserEmulation =
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
 };
 
 // url1, url2, ... until the first missing value, empty ones skipped; nothing when the key

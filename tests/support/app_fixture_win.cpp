@@ -50,6 +50,7 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     browserKeys_.software = keys + "\\Software";
     browserKeys_.international = keys + "\\International";
     browserKeys_.internetSettings = keys + "\\Internet Settings";
+    browserKeys_.browserEmulation = keys + "\\FeatureControl";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
