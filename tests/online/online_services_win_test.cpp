@@ -172,9 +172,11 @@ TEST_F(OnlineServicesTest, AFileOfAnotherLengthDropsThePendingListAndInstallsNot
     dir.Write("data/VerInf", installed);
     dir.Write("one.txt", "old");
     server.Serve(ListPath("a"), List(Base("a"), "", "one one.txt 2 3\r\n"));
-    server.Serve(FilePath("a", "one"), "too long");
+    // 50 MB for a 3-byte entry: the reading ends once the answer is longer than listed.
+    server.Serve(FilePath("a", "one"), std::string(50 * 1024 * 1024, 'x'));
 
     EXPECT_EQ(RunCheck(), UpdateOutcome::WrongLength);
+    EXPECT_TRUE(StagedFiles().empty());
     EXPECT_EQ(dir.Read("one.txt"), "old");
     EXPECT_EQ(dir.Read("data/VerInf"), installed);
     EXPECT_FALSE(dir.Exists("data/download/VerInf"));
