@@ -60,7 +60,7 @@ BOOL CALLBACK FindPropertyWindow(HWND hwnd, LPARAM found) {
 
 AppEnvironment InstalledEnvironment() {
     static MessageBoxPrompter prompter;
-    return AppEnvironment{ModuleDirectory(), &prompter, &CreateWebBrowser2, {}};
+    return AppEnvironment{ModuleDirectory(), &prompter, &CreateWebBrowser2, {}, {}};
 }
 
 const MessageMap* CBrisovaApp::ThisMessageMap() {

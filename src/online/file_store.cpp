@@ -37,6 +37,8 @@ private:
 
 }  // namespace
 
+DirectoryFileStore::DirectoryFileStore(const std::string& utf8Root) : root_(PathFromUtf8(utf8Root)) {}
+
 fs::path DirectoryFileStore::NativePath(const std::string& path) const {
     std::string portable = path;
     for (char& c : portable) {

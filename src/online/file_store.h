@@ -51,6 +51,9 @@ public:
 class DirectoryFileStore final : public FileStore {
 public:
     explicit DirectoryFileStore(std::filesystem::path root) : root_(std::move(root)) {}
+    // The root as the program's text: UTF-8. (A path made from a narrow string directly would be
+    // read in the C library's code page.)
+    explicit DirectoryFileStore(const std::string& utf8Root);
 
     std::optional<std::string> Read(const std::string& path) const override;
     std::optional<std::uint64_t> Size(const std::string& path) const override;

@@ -4,7 +4,6 @@
 #include "online/restart_replacer_win.h"
 #include "online/wall_clock.h"
 #include "online/wininet_fetcher_win.h"
-#include "platform/disk_file.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,7 +11,7 @@
 namespace {
 
 brisova::DirectoryFileStore ProgramFiles(const std::string& programDirectory) {
-    return brisova::DirectoryFileStore(brisova::PathFromUtf8(programDirectory));
+    return brisova::DirectoryFileStore(programDirectory);
 }
 
 }  // namespace
