@@ -128,7 +128,9 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     // 7. A frame that was full-screen at its last exit starts so.
     frame_->fullScreen().EnterIfSaved();
 
-    // 8, 9. The tips and the donation dialog, when the user keeps them on.
+    // 8, 9. The tips and the donation dialog, when the user keeps them on. The bars show their
+    // commands' state first: no idle time comes while a dialog waits.
+    frame_->OnIdleUpdateCmdUI();
     if (CContentCommands* content = frame_->content()) content->ShowStartupDialogs();
 
     // 10. The first pages.
