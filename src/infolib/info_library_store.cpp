@@ -143,7 +143,9 @@ bool InfoLibraryStore::DeleteFolder(InfoNode* folder) {
     std::unique_ptr<InfoNode> owned = Unlink(*folder, topLevel_);
     if (!owned) return false;
     dirty_ = true;
-    RemovePageDirectories(*owned);
+    // The tree stops naming the pages before their files go: a crash in between leaves unused
+    // directories behind, never a tree that lists pages without files.
+    if (Save()) RemovePageDirectories(*owned);
     return true;
 }
 
@@ -152,7 +154,7 @@ bool InfoLibraryStore::DeletePage(std::int32_t id) {
     if (!page || !page->IsPage()) return false;
     dirty_ = true;
     Unlink(*page, topLevel_);
-    RemoveDirectoryTree(PageDirectory(rootPath_, id));
+    if (Save()) RemoveDirectoryTree(PageDirectory(rootPath_, id));
     return true;
 }
 

@@ -57,9 +57,10 @@ public:
     // folder, is nested as deep as folders may go, or the ids are used up.
     InfoNode* AddNode(InfoNode* folder, std::string_view name, std::string_view fileName, NodeType type);
     // Removes the folder with everything below it and the directories of the pages below it.
-    // The root folder stays.
+    // The tree file is written first; when that fails the files stay. The root folder stays.
     bool DeleteFolder(InfoNode* folder);
-    // Removes a saved page and its directory; ids of folders are refused.
+    // Removes a saved page and, once the tree file no longer lists it, its directory; ids of
+    // folders are refused.
     bool DeletePage(std::int32_t id);
 
     // Saving a page happens in two steps around the browser's own save: first a fresh, empty
