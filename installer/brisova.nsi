@@ -92,6 +92,9 @@ SectionEnd
 Section "un.Brisova" UnProgram
   SectionIn RO
   SetShellVarContext current
+  ; When Brisova is the default browser, the previous browser gets web pages back first.
+  IfFileExists "$INSTDIR\Brisova.exe" 0 +2
+    ExecWait '"$INSTDIR\Brisova.exe" /unregister'
   Delete "$SMPROGRAMS\Brisova.lnk"
   Delete "$INSTDIR\Brisova.exe"
   Delete "$INSTDIR\Brisova.chm"

@@ -14,6 +14,7 @@
 #include "platform/ini_profile_win.h"
 #include "platform/message_box_prompter_win.h"
 #include "resource.h"
+#include "shell/default_browser_commands_win.h"
 
 namespace {
 constexpr const char* kAppName = "Brisova";
@@ -90,7 +91,13 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     // 1. Every browser control is hosted through the program's own site.
     InstallBrowserControlFactory(environment_.browserControls);
 
-    // 2. The command line.
+    // 2. The command line. The uninstaller's "/unregister" gives web pages back to the previous
+    // browser; nothing else happens.
+    if (brisova::AsksToUnregister(arguments)) {
+        IniFileProfile profile(environment_.programDirectory + "Brisova.ini");
+        CDefaultBrowserCommands::RestorePreviousBrowser(profile, environment_.browserKeys);
+        return false;
+    }
     startAddress_ = brisova::StartAddressFromArguments(arguments);
     if (brisova::IsInternetShortcutPath(startAddress_)) startAddress_ = ShortcutAddress(startAddress_);
 

@@ -27,6 +27,12 @@ std::string StartAddressFromArguments(const std::vector<std::string>& arguments)
     return address;
 }
 
+bool AsksToUnregister(const std::vector<std::string>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& arg) {
+        return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-') && EqualsIgnoringCase(arg.substr(1), "unregister");
+    });
+}
+
 bool IsInternetShortcutPath(std::string_view path) {
     return path.size() >= 4 && EqualsIgnoringCase(path.substr(path.size() - 4), ".url");
 }

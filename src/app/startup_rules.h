@@ -16,6 +16,10 @@ namespace brisova {
 // (print, DDE, automation, registration switches) asks for something else.
 std::string StartAddressFromArguments(const std::vector<std::string>& arguments);
 
+// True when the arguments hold "/unregister" (or "-unregister", any case): the uninstaller asks
+// the program to give web pages back to the previous browser and to end.
+bool AsksToUnregister(const std::vector<std::string>& arguments);
+
 // True when the text names an Internet shortcut file (".url", any case).
 bool IsInternetShortcutPath(std::string_view path);
 

@@ -41,6 +41,14 @@ void CDefaultBrowserCommands::OpenDefaultAppsSettings() {
     ::ShellExecuteA(nullptr, "open", "ms-settings:defaultapps", nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool CDefaultBrowserCommands::RestorePreviousBrowser(brisova::Profile& profile, const AddressRegistryKeys& keys) {
+    RegistryView classes(keys.classesView, keys.classesViewPath, keys.root, keys.classes);
+    RegistryView software(keys.root, keys.software);
+    if (!brisova::IsDefaultBrowser(classes)) return false;
+    return brisova::ToggleDefaultBrowser(classes, software, profile, RunningProgramPath()) ==
+           brisova::ToggleResult::Restored;
+}
+
 void CDefaultBrowserCommands::OnToggle() {
     const std::string path = programPath_.empty() ? RunningProgramPath() : programPath_;
     switch (brisova::ToggleDefaultBrowser(classes_, software_, profile_, path)) {

@@ -21,6 +21,9 @@ public:
     DECLARE_MESSAGE_MAP()
 
     static void OpenDefaultAppsSettings();
+    // Puts the remembered handlers back when the program is the default browser; what the
+    // uninstaller asks for with "/unregister". True when they were put back.
+    static bool RestorePreviousBrowser(brisova::Profile& profile, const AddressRegistryKeys& keys);
 
 private:
     void OnToggle();

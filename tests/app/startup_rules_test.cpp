@@ -23,6 +23,13 @@ TEST(CommandLine, ShortcutExtensionIgnoresCase) {
     EXPECT_FALSE(IsInternetShortcutPath("url"));
 }
 
+TEST(StartAddress, TheUninstallersSwitchIsNoAddress) {
+    EXPECT_TRUE(AsksToUnregister({"/unregister"}));
+    EXPECT_TRUE(AsksToUnregister({"http://a/", "-UNREGISTER"}));
+    EXPECT_FALSE(AsksToUnregister({"/unregisterx", "unregister", "/"}));
+    EXPECT_EQ(StartAddressFromArguments({"/unregister"}), "");
+}
+
 TEST(HandOff, OnlyTheBlockOfTheMessageIsOpened) {
     std::optional<std::string> block = HandOffBlock("http://a.example/Привет", 7);
     ASSERT_TRUE(block);

@@ -53,6 +53,15 @@ TEST_F(DefaultBrowser, TogglingRegistersTheProgramAndPutsThePreviousHandlerBack)
     EXPECT_EQ(Default("http\\shell\\open\\command"), previous);
     EXPECT_EQ(Default("htmlfile\\shell\\open\\command"), previous);
     EXPECT_FALSE(MenuChecked());
+
+    // Registered again, then the uninstaller's "/unregister": the previous handler comes back and
+    // no window opens.
+    Command(ID_DEFAULT_BROWSER);
+    ASSERT_EQ(Default("http\\shell"), "Brisova");
+    frame().DestroyWindow();
+    EXPECT_FALSE(Start({"/unregister"}));
+    EXPECT_EQ(Default("http\\shell"), "open");
+    EXPECT_EQ(Default("http\\shell\\open\\command"), previous);
 }
 
 TEST_F(DefaultBrowser, ALongPathIsRefusedWithAMessageAndTheSystemsOwnChoiceIsOpened) {
