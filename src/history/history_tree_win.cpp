@@ -1,42 +1,27 @@
 #include "history/history_tree_win.h"
 
+#include "framework/tree_items_win.h"
 #include "history_ids.h"
 
 namespace {
-std::string ItemText(HWND tree, HTREEITEM item) {
-    char buffer[512] = {};
-    TVITEMA tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = buffer;
-    tv.cchTextMax = sizeof buffer;
-    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-    return buffer;
-}
-
 bool IsExpanded(HWND tree, HTREEITEM item) {
     return (::SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
-HTREEITEM Child(HWND tree, HTREEITEM parent) {
-    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
-}
-
-HTREEITEM Next(HWND tree, HTREEITEM item) {
-    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-}
+HTREEITEM Child(HWND tree, HTREEITEM parent) { return RelatedTreeItem(tree, TVGN_CHILD, parent); }
+HTREEITEM Next(HWND tree, HTREEITEM item) { return RelatedTreeItem(tree, TVGN_NEXT, item); }
 }  // namespace
 
 std::vector<HistoryTreeItem> ReadTreeItems(HWND tree, HTREEITEM parent) {
     std::vector<HistoryTreeItem> items;
     for (HTREEITEM item = Child(tree, parent); item; item = Next(tree, item))
-        items.push_back({ItemText(tree, item), IsExpanded(tree, item), ReadTreeItems(tree, item)});
+        items.push_back({TreeItemText(tree, item), IsExpanded(tree, item), ReadTreeItems(tree, item)});
     return items;
 }
 
 HTREEITEM FindTreeItem(HWND tree, HTREEITEM parent, const std::string& text) {
     for (HTREEITEM item = Child(tree, parent); item; item = Next(tree, item))
-        if (ItemText(tree, item) == text) return item;
+        if (TreeItemText(tree, item) == text) return item;
     return nullptr;
 }
 

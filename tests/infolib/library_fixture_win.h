@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/tree_items_win.h"
 #include "infolib/info_library_store.h"
 #include "infolib/library_commands_win.h"
 #include "infolib/library_paths.h"
@@ -67,15 +68,15 @@ public:
     // The tree control's items depth first, each indented by one blank per level.
     static std::vector<std::string> TreeItems(HWND tree) {
         std::vector<std::string> items;
-        AddTreeItems(tree, TreeItem(tree, TVGN_ROOT, nullptr), 0, items);
+        AddTreeItems(tree, RelatedTreeItem(tree, TVGN_ROOT, nullptr), 0, items);
         return items;
     }
     static std::string SelectedTreeItem(HWND tree) {
-        HTREEITEM item = TreeItem(tree, TVGN_CARET, nullptr);
+        HTREEITEM item = RelatedTreeItem(tree, TVGN_CARET, nullptr);
         return item ? TreeItemText(tree, item) : "<none>";
     }
     static bool SelectTreeItem(HWND tree, const std::string& text) {
-        HTREEITEM item = FindTreeItem(tree, TreeItem(tree, TVGN_ROOT, nullptr), text);
+        HTREEITEM item = FindTreeItem(tree, RelatedTreeItem(tree, TVGN_ROOT, nullptr), text);
         return item && ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     }
 
@@ -140,30 +141,16 @@ private:
         for (HWND dialog : Dialogs()) ::EndDialog(dialog, IDCANCEL);
     }
 
-    static HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM item) {
-        return reinterpret_cast<HTREEITEM>(
-            ::SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-    }
-    static std::string TreeItemText(HWND tree, HTREEITEM item) {
-        char text[512] = {};
-        TVITEMA info{};
-        info.mask = TVIF_TEXT;
-        info.hItem = item;
-        info.pszText = text;
-        info.cchTextMax = sizeof text;
-        ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
-        return text;
-    }
     static void AddTreeItems(HWND tree, HTREEITEM item, int depth, std::vector<std::string>& items) {
-        for (; item; item = TreeItem(tree, TVGN_NEXT, item)) {
+        for (; item; item = RelatedTreeItem(tree, TVGN_NEXT, item)) {
             items.push_back(std::string(static_cast<std::size_t>(depth), ' ') + TreeItemText(tree, item));
-            AddTreeItems(tree, TreeItem(tree, TVGN_CHILD, item), depth + 1, items);
+            AddTreeItems(tree, RelatedTreeItem(tree, TVGN_CHILD, item), depth + 1, items);
         }
     }
     static HTREEITEM FindTreeItem(HWND tree, HTREEITEM item, const std::string& text) {
-        for (; item; item = TreeItem(tree, TVGN_NEXT, item)) {
+        for (; item; item = RelatedTreeItem(tree, TVGN_NEXT, item)) {
             if (TreeItemText(tree, item) == text) return item;
-            if (HTREEITEM found = FindTreeItem(tree, TreeItem(tree, TVGN_CHILD, item), text)) return found;
+            if (HTREEITEM found = FindTreeItem(tree, RelatedTreeItem(tree, TVGN_CHILD, item), text)) return found;
         }
         return nullptr;
     }
