@@ -13,6 +13,7 @@
 #include "framework/text_win.h"
 #include "platform/ini_profile_win.h"
 #include "platform/message_box_prompter_win.h"
+#include "platform/startup_trace_win.h"
 #include "resource.h"
 #include "shell/default_browser_commands_win.h"
 
@@ -87,6 +88,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
+    MarkStartupStep("common controls");
 
     // 1. Every browser control is hosted through the program's own site.
     InstallBrowserControlFactory(environment_.browserControls);
@@ -117,6 +119,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
 
     // 4. The profile beside the executable.
     profile_ = std::make_unique<IniFileProfile>(environment_.programDirectory + "Brisova.ini");
+    MarkStartupStep("profile");
 
     // 5. The main frame, which loads the settings.
     frame_ = std::make_unique<CMainFrame>(*profile_, *environment_.prompter, environment_.programDirectory,
@@ -125,12 +128,15 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
         frame_.reset();
         return false;
     }
+    MarkStartupStep("frame created");
 
     // 6. Mark the window for later starts and show it maximised, whatever the shell asked.
     ::SetPropA(frame_->m_hWnd, kAppName, reinterpret_cast<HANDLE>(1));
     m_pMainWnd = frame_.get();
     frame_->ShowWindow(SW_SHOWMAXIMIZED);
+    MarkStartupStep("frame shown");
     ::UpdateWindow(frame_->m_hWnd);
+    MarkStartupStep("frame painted");
 
     // 7. A frame that was full-screen at its last exit starts so.
     frame_->fullScreen().EnterIfSaved();
@@ -142,6 +148,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
 
     // 10. The first pages.
     OpenFirstPages();
+    MarkStartupStep("first pages");
     return true;
 }
 

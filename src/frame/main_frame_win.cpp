@@ -12,6 +12,7 @@
 #include "frame/tab_rules.h"
 #include "infolib/library_paths.h"
 #include "framework/win_app_win.h"
+#include "platform/startup_trace_win.h"
 #include "resource.h"
 
 namespace {
@@ -85,10 +86,14 @@ CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     ole_.emplace();
+    MarkStartupStep("OLE");
     if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
+    MarkStartupStep("MDI client");
     if (!CreateTopBars()) return -1;
     if (!statusBar_.Create(m_hWnd, WS_VISIBLE, ID_BAR_STATUS)) return -1;
+    MarkStartupStep("status bar");
     if (!CreateBottomBar()) return -1;
+    MarkStartupStep("tab bar");
 
     AddCommandTarget(&toolbarCommands_);
     AddCommandTarget(&addressBar_);
@@ -104,6 +109,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     addressBar_.SetShortcuts(&shortcuts_);
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);
+    MarkStartupStep("favorites menu");
     secureIcon_.reset(static_cast<HICON>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     statusBar_.SetProgressWidth(80);
@@ -115,24 +121,31 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
                                                   settings_.isShowDonate, shortcuts_);
     AddCommandTarget(content_.get());
     content_->BuildShopMenu(menuBar_.menu());
+    MarkStartupStep("shop menu");
     LoadSettings();
     content_->RemoveDonateUnlessOffered(menuBar_.menu());
+    MarkStartupStep("settings");
 
     // 17. The objects that live as long as the frame.
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
     AddCommandTarget(library_.get());
+    MarkStartupStep("library");
     // The usage counter first, then the update checker; both end on their own.
     online_.Start(programDirectory_);
+    MarkStartupStep("online threads");
     return 0;
 }
 
 bool CMainFrame::CreateTopBars() {
     if (!menuBar_.Create(m_hWnd, ID_BAR_TOOLBARS, m_hWnd) || !menuBar_.LoadMenu(IDR_MAINFRAME)) return false;
+    MarkStartupStep("menu bar");
     if (!toolBar_.Create(m_hWnd)) return false;
+    MarkStartupStep("tool bar");
     AddCommandBar(toolBar_.m_hWnd);
     toolBar_.onLayoutChanged = [this] { RecalcLayout(); };
     if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
     AddCommandBar(navigationBar_.m_hWnd);
+    MarkStartupStep("navigation bar");
     if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
     topRebar_.buttonMenu = [this](HWND bar, UINT command) -> HMENU {
         if (bar == menuBar_.m_hWnd) return ::GetSubMenu(menuBar_.menu(), static_cast<int>(command));
@@ -149,8 +162,10 @@ bool CMainFrame::CreateTopBars() {
     if (!topRebar_.AddBand(menuBand)) return false;
     if (!toolBar_.AddToRebar(topRebar_.m_hWnd)) return false;
 
+    MarkStartupStep("rebar");
     if (!addressBar_.Create(topRebar_.m_hWnd, *this)) return false;
     AddCommandBar(addressBar_.m_hWnd);
+    MarkStartupStep("address bar");
     const std::string addressText = LoadResString(IDS_ADDRESS_BAND);
     CChevBar::Band addressBand;
     addressBand.child = addressBar_.m_hWnd;
@@ -239,10 +254,12 @@ void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
     if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
         topRebar_.MatchBandsToChildren();
-        // The rebar takes its new width first: a layout at the old width would wrap the rows. It
-        // takes no height yet: a rebar taller than its rows breaks its last band onto a row of
-        // its own to fill the room, and the break then stays.
-        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
+        // A new width is taken first: a layout at the old width would wrap the rows. It comes
+        // with no height yet: a rebar taller than its rows breaks its last band onto a row of
+        // its own to fill the room, and the break then stays. At an unchanged width the rebar
+        // keeps its height, which spares it a layout and a repaint of every band.
+        if (RECT now = topRebar_.GetWindowRect(); now.right - now.left != width)
+            ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
         // The address band, with its "Address" label, takes all but 140 pixels of the row; the
         // navigation bar sits in the rest.
         int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;

@@ -1,5 +1,7 @@
 #include "framework/win_app_win.h"
 
+#include "platform/startup_trace_win.h"
+
 namespace {
 CWinApp* g_app = nullptr;
 }
@@ -43,9 +45,12 @@ void CWinApp::OnIdle() {
 
 int CWinApp::Run() {
     MSG msg;
+    bool idleBefore = false;
     for (;;) {
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             OnIdle();
+            if (!idleBefore) MarkStartupStep("first idle");
+            idleBefore = true;
             ::WaitMessage();
             continue;
         }
