@@ -152,6 +152,12 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     return true;
 }
 
+void CBrisovaApp::OnIdle() {
+    CWinApp::OnIdle();
+    // The program now waits for input with its frame complete: the rest of the start follows.
+    if (frame_ && frame_->m_hWnd) frame_->ScheduleStartupCompletion();
+}
+
 HWND CBrisovaApp::FindRunningInstance() {
     HWND found = nullptr;
     ::EnumWindows(&FindPropertyWindow, reinterpret_cast<LPARAM>(&found));

@@ -44,6 +44,9 @@ public:
     CMainFrame* mainFrame() const { return frame_.get(); }
     const std::string& startAddress() const { return startAddress_; }
 
+protected:
+    void OnIdle() override;
+
 private:
     // The running instance's main window: the first top-level window carrying our property.
     static HWND FindRunningInstance();

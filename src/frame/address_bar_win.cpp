@@ -60,9 +60,20 @@ bool CAddressBar::Create(HWND parent, CMainFrame& frame) {
     SendMessage(TB_ADDBUTTONSA, 2, reinterpret_cast<LPARAM>(buttons));
 
     if (!CreateBox()) return false;
-    ApplySystemCompletion(edit());
     LoadTypedUrls();
     return true;
+}
+
+void CAddressBar::AcceptDropsAndCompletion() {
+    if (!box_ || acceptsDrops_) return;
+    acceptsDrops_ = true;
+    ApplySystemCompletion(edit());
+    dropTarget_ = new AddressDropTarget([this](const std::string& text) { ShowDroppedText(text); });
+    if (FAILED(::RegisterDragDrop(box_, dropTarget_))) {
+        // Without OLE the box simply takes no drops.
+        dropTarget_->Release();
+        dropTarget_ = nullptr;
+    }
 }
 
 bool CAddressBar::CreateBox() {
@@ -75,13 +86,6 @@ bool CAddressBar::CreateBox() {
     ::SendMessageA(box_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     boxImages_ = LoadAddressImages();
     PrepareAddressBox(box_, boxImages_.get());
-
-    dropTarget_ = new AddressDropTarget([this](const std::string& text) { ShowDroppedText(text); });
-    if (FAILED(::RegisterDragDrop(box_, dropTarget_))) {
-        // Without OLE the box simply takes no drops.
-        dropTarget_->Release();
-        dropTarget_ = nullptr;
-    }
     created_ = true;
     Layout(GetClientRect().right);
     return true;

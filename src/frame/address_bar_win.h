@@ -21,10 +21,13 @@ public:
     DECLARE_MESSAGE_MAP()
 
     // Creates the bar (id 59392) as a child of `parent`, its address box and Go button (shown
-    // unless "ShowGoButton" is "no"), applies the system's completion and loads the typed-address
-    // list. False when a window cannot be created. The frame then adds the bar as a band and
-    // routes commands 1 (Go, Enter) and 32771 (Open) to it.
+    // unless "ShowGoButton" is "no") and loads the typed-address list. False when a window cannot
+    // be created. The frame then adds the bar as a band and routes commands 1 (Go, Enter) and
+    // 32771 (Open) to it.
     bool Create(HWND parent, CMainFrame& frame);
+    // The parts that need OLE, taken on once the frame has shown: the box takes dropped text and
+    // the system's completion. Once only.
+    void AcceptDropsAndCompletion();
 
     // The field shows the text, with the web page image.
     void ShowAddress(const std::string& text);
@@ -85,5 +88,6 @@ private:
     ScopedImageList hotImages_;
     ScopedImageList boxImages_;
     AddressDropTarget* dropTarget_ = nullptr;
+    bool acceptsDrops_ = false;
     const std::vector<brisova::ShortcutEntry>* shortcuts_ = nullptr;
 };

@@ -35,6 +35,7 @@ CBrisovaView::Options ViewOptionsFrom(const brisova::Settings& s) {
 const MessageMap* CMainFrame::ThisMessageMap() {
     static const MessageEntry entries[] = {
         CreateHandler<&CMainFrame::OnCreate>(),
+        TimerHandler<&CMainFrame::OnTimer>(),
         PlainHandler<WM_CLOSE, &CMainFrame::OnClose>(),
         PlainHandler<WM_DESTROY, &CMainFrame::OnDestroy>(),
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
@@ -85,8 +86,6 @@ CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, s
 CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(CREATESTRUCT* cs) {
-    ole_.emplace();
-    MarkStartupStep("OLE");
     if (CMDIFrameWnd::OnCreate(cs) == -1) return -1;
     MarkStartupStep("MDI client");
     if (!CreateTopBars()) return -1;
@@ -130,10 +129,32 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
     AddCommandTarget(library_.get());
     MarkStartupStep("library");
+    return 0;
+}
+
+void CMainFrame::CompleteStartup() {
+    if (startupComplete_) return;
+    startupComplete_ = true;
+    ::KillTimer(m_hWnd, kCompleteStartupTimer);
+    EnsureOle();
+    addressBar_.AcceptDropsAndCompletion();
     // The usage counter first, then the update checker; both end on their own.
     online_.Start(programDirectory_);
-    MarkStartupStep("online threads");
-    return 0;
+    MarkStartupStep("startup completed");
+}
+
+void CMainFrame::ScheduleStartupCompletion() {
+    if (startupComplete_ || startupScheduled_) return;
+    startupScheduled_ = true;
+    ::SetTimer(m_hWnd, kCompleteStartupTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CMainFrame::EnsureOle() {
+    if (!ole_) ole_.emplace();
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    if (id == kCompleteStartupTimer) CompleteStartup();
 }
 
 bool CMainFrame::CreateTopBars() {
@@ -207,6 +228,12 @@ void CMainFrame::LoadSettings() {
 }
 
 bool CMainFrame::PreTranslateMessage(MSG* msg) {
+    // A key or a button the user presses may ask for what the start has not completed yet.
+    switch (msg->message) {
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_MOUSEWHEEL: CompleteStartup(); break;
+    default: break;
+    }
     fullScreen_.TrackMouse(*msg);
     if (menuBar_.TranslateFrameMessage(msg)) return true;
     return CMDIFrameWnd::PreTranslateMessage(msg);
@@ -256,9 +283,10 @@ void CMainFrame::RepositionBars(RECT& client) {
         topRebar_.MatchBandsToChildren();
         // A new width is taken first: a layout at the old width would wrap the rows. It comes
         // with no height yet: a rebar taller than its rows breaks its last band onto a row of
-        // its own to fill the room, and the break then stays. At an unchanged width the rebar
-        // keeps its height, which spares it a layout and a repaint of every band.
-        if (RECT now = topRebar_.GetWindowRect(); now.right - now.left != width)
+        // its own to fill the room, and the break then stays. A rebar whose width and rows are
+        // unchanged keeps its height, which spares it a layout and a repaint of every band.
+        if (RECT now = topRebar_.GetWindowRect();
+            now.right - now.left != width || now.bottom - now.top != topRebar_.Height())
             ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
         // The address band, with its "Address" label, takes all but 140 pixels of the row; the
         // navigation bar sits in the rest.
@@ -350,6 +378,8 @@ void CMainFrame::SaveWindowRecord() {
 }
 
 CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* address, bool activate) {
+    // A browser control needs OLE in this thread.
+    EnsureOle();
     // The system activates every new MDI child; a window opened behind gives the focus back.
     CChildFrame* previous = activate ? nullptr : ActiveWindow();
     auto* window = new CChildFrame;

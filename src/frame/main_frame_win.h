@@ -99,11 +99,20 @@ public:
 
     bool PreTranslateMessage(MSG* msg) override;
 
+    // Takes on what the first look at the frame does not need: OLE, the address box's drops and
+    // completion, then the online workers. Runs once: soon after the program first waits for
+    // input (once scheduled), on the first input, or when called.
+    void ScheduleStartupCompletion();
+    void CompleteStartup();
+    bool startupComplete() const { return startupComplete_; }
+
 protected:
     void RepositionBars(RECT& client) override;
 
 private:
     int OnCreate(CREATESTRUCT* cs);
+    void OnTimer(UINT_PTR id);
+    void EnsureOle();
     void OnClose();
     void OnDestroy();
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
@@ -157,6 +166,9 @@ private:
     CBrisovaToolBar toolBar_;
     CToolbarCommands toolbarCommands_{toolBar_, profile_, settings_};
     std::optional<OleScope> ole_;
+    static constexpr UINT_PTR kCompleteStartupTimer = 1;
+    bool startupScheduled_ = false;
+    bool startupComplete_ = false;
     CMenuBar menuBar_;
     CNavigationBar navigationBar_;
     CChevBar topRebar_;

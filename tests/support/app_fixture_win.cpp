@@ -93,6 +93,8 @@ bool AppFixture::Start(const std::vector<std::string>& arguments) {
     app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_, favorites_});
     bool started = app_->Start(arguments);
     PumpPending();
+    // As in the program, the frame completes its start on its first idle moment.
+    if (started) PumpUntil([this] { return frame().startupComplete(); });
     return started;
 }
 
