@@ -119,3 +119,22 @@ TEST_F(AppFixture, DontAskAgainIsRememberedAndTheNextExitAsksNothing) {
     frame().SendMessage(WM_CLOSE);
     EXPECT_TRUE(next.questions().empty());
 }
+
+TEST_F(AppFixture, TheRestOfTheStartFollowsTheFirstWaitForInputOrComesWithTheFirstKey) {
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(StartWithoutWaiting());
+    EXPECT_FALSE(frame().startupComplete());
+    EXPECT_EQ(frame().addressBar().dropTarget(), nullptr);
+    // A key pressed before the program was idle finds the start completed.
+    ::PostMessageA(frame().addressBar().edit(), WM_KEYDOWN, 'A', 0);
+    MSG key{};
+    ASSERT_TRUE(::PeekMessageA(&key, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    app_->PumpMessage(key);
+    EXPECT_TRUE(frame().startupComplete());
+    EXPECT_NE(frame().addressBar().dropTarget(), nullptr);
+    app_.reset();
+
+    ASSERT_TRUE(StartWithoutWaiting());
+    EXPECT_TRUE(PumpUntil([this] { return frame().startupComplete(); }));
+    EXPECT_NE(frame().addressBar().dropTarget(), nullptr);
+}

@@ -89,13 +89,16 @@ std::string AppFixture::ReadSetting(const std::string& key, const std::string& s
     return IniFileProfile(directory_ + "Brisova.ini").ReadString(section, key, "<absent>");
 }
 
-bool AppFixture::Start(const std::vector<std::string>& arguments) {
+bool AppFixture::StartWithoutWaiting(const std::vector<std::string>& arguments) {
     app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_, favorites_});
-    bool started = app_->Start(arguments);
+    return app_->Start(arguments);
+}
+
+bool AppFixture::Start(const std::vector<std::string>& arguments) {
+    bool started = StartWithoutWaiting(arguments);
     PumpPending();
-    // As in the program, the frame completes its start on its first idle moment.
-    if (started) PumpUntil([this] { return frame().startupComplete(); });
-    return started;
+    // As in the program, the frame completes its start soon after its first idle moment.
+    return started && PumpUntil([this] { return frame().startupComplete(); });
 }
 
 bool AppFixture::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {

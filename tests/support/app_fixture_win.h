@@ -29,6 +29,8 @@ protected:
 
     // Starts the program with these arguments; false when it ended at once.
     bool Start(const std::vector<std::string>& arguments = {});
+    // Starts as Start does, but returns before the program first waits for input.
+    bool StartWithoutWaiting(const std::vector<std::string>& arguments = {});
     // Runs the message loop until `done` or a 5 second deadline.
     bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(5));
     void PumpPending();
