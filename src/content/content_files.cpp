@@ -1,7 +1,9 @@
 #include "content/content_files.h"
 
+#include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 
 #include "infolib/library_paths.h"
 
@@ -48,11 +50,15 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::optional<std::string> ReadFile(const std::string& path, std::size_t limit) {
-    std::ifstream file(path, std::ios::binary);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) return std::nullopt;
-    std::string bytes(limit, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    std::string bytes;
+    char chunk[4096];
+    while (bytes.size() < limit) {
+        std::size_t n = std::fread(chunk, 1, std::min(sizeof chunk, limit - bytes.size()), file.get());
+        if (n == 0) break;
+        bytes.append(chunk, n);
+    }
     return bytes;
 }
 }  // namespace
@@ -153,7 +159,7 @@ std::string ContentFiles::Tip(int index) const {
 }
 
 bool ContentFiles::DonationOffered() const {
-    return std::ifstream(Path({"data", "donate", "data"}), std::ios::binary).is_open();
+    return ReadFile(Path({"data", "donate", "data"}), 0).has_value();
 }
 
 std::optional<std::string> ContentFiles::DonationText() const {

@@ -32,12 +32,11 @@ std::string WithBackslash(std::string path) {
 }
 
 std::string ShellFavoritesFolder() {
-    ITEMIDLIST* raw = nullptr;
-    if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &raw)) && raw) {
-        ScopedItemList list(raw);
-        wchar_t path[MAX_PATH] = {};
-        if (::SHGetPathFromIDListW(list.get(), path) && path[0]) return NarrowFromWide(path);
-    }
+    // The path straight away: going through the folder's item list costs OLE and the shell's
+    // name space at start.
+    wchar_t path[MAX_PATH] = {};
+    if (SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_FAVORITES, nullptr, SHGFP_TYPE_CURRENT, path)) && path[0])
+        return NarrowFromWide(path);
     wchar_t windows[MAX_PATH] = {};
     ::GetWindowsDirectoryW(windows, MAX_PATH);
     return NarrowFromWide(windows) + "\\favorites";
