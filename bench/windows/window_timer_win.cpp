@@ -64,20 +64,20 @@ Memory ProcessMemory() {
     return {static_cast<double>(counters.WorkingSetSize) / kMb, static_cast<double>(counters.PagefileUsage) / kMb};
 }
 
-// The fastest of the rounds at each position: the machine's other work only ever adds time.
-std::vector<double> FastestPerPosition(const std::vector<std::vector<double>>& rounds) {
-    std::vector<double> fastest = rounds.front();
-    for (const std::vector<double>& round : rounds)
-        for (size_t i = 0; i < fastest.size(); ++i) fastest[i] = std::min(fastest[i], round[i]);
-    return fastest;
-}
-
 struct Round {
     std::vector<double> opening;
     std::vector<double> closing;
     double allClosed = 0;
     Memory full;
 };
+
+// The fastest of the rounds at each position: the machine's other work only ever adds time.
+std::vector<double> FastestPerPosition(const std::vector<Round>& rounds, std::vector<double> Round::*times) {
+    std::vector<double> fastest = rounds.front().*times;
+    for (const Round& round : rounds)
+        for (size_t i = 0; i < fastest.size(); ++i) fastest[i] = std::min(fastest[i], (round.*times)[i]);
+    return fastest;
+}
 
 // Opens `windows` windows, then closes them from the active one on; false when a window fails
 // to open or to close.
@@ -132,21 +132,16 @@ int main(int argc, char** argv) {
     std::vector<Round> done(static_cast<size_t>(rounds));
     for (Round& round : done)
         if (!RunRound(app, windows, round)) return 1;
-    std::vector<std::vector<double>> opening, closing;
     std::vector<double> allClosed;
-    for (const Round& round : done) {
-        opening.push_back(round.opening);
-        closing.push_back(round.closing);
-        allClosed.push_back(round.allClosed);
-    }
-    std::vector<double> open = FastestPerPosition(opening);
+    for (const Round& round : done) allClosed.push_back(round.allClosed);
+    std::vector<double> open = FastestPerPosition(done, &Round::opening);
     double first = Median({open.begin(), open.begin() + 10});
     double last = Median({open.end() - 10, open.end()});
     std::printf("opening %d windows, %d rounds; ms per window, median of ten of each position's fastest:\n", windows,
                 rounds);
     std::printf("first ten %.1f, last ten %.1f, ratio %.2f\n", first, last, last / first);
     std::printf("closing, ms per window: median %.1f; all %d in %.0f ms (median of the rounds)\n",
-                Median(FastestPerPosition(closing)), windows, Median(allClosed));
+                Median(FastestPerPosition(done, &Round::closing)), windows, Median(allClosed));
     std::printf("memory with no window: working set %.1f MB, private bytes %.1f MB\n", empty.workingSetMb,
                 empty.privateMb);
     std::printf("memory with %d windows (first round): working set %.1f MB, private bytes %.1f MB\n", windows,
