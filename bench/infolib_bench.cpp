@@ -2,19 +2,24 @@
 // each page with a 10 KB text copy. The library is generated once into BRISOVA_BENCH_LIBRARY
 // (default: a directory under the system's temporary directory) and reused by later runs.
 //
-// For comparison, the same search done by grep over the same text copies:
-//   grep -rlF -e quartzmoth -e lanternvane --include='*.dat' <library>
+// bench/library/run compares the search with grep and ripgrep over the same text copies; it
+// uses two modes of this program instead of the benchmarks:
+//   infolib_bench --library      generates the library when missing, then prints its directory
+//                                and the two words searched, one a line
+//   infolib_bench --search-once  prints the milliseconds of one two-word search from the root
 #include "infolib/index_pages.h"
 #include "infolib/info_library_store.h"
 #include "infolib/library_paths.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
+#include <string_view>
 
 using namespace brisova;
 
@@ -119,11 +124,12 @@ void ShowThousandPageFolder(benchmark::State& state) {
 }
 BENCHMARK(ShowThousandPageFolder)->Unit(benchmark::kMillisecond);
 
+const std::string kTwoWordQuery = std::string(kRareWord) + "+" + std::string(kCommonWord);
+
 void SearchTwoWordsFromTheRoot(benchmark::State& state) {
     Library lib;
     lib.writer.ShowFolder(0);
-    std::string query = std::string(kRareWord) + "+" + std::string(kCommonWord);
-    for (auto _ : state) benchmark::DoNotOptimize(lib.writer.Search(0, query));
+    for (auto _ : state) benchmark::DoNotOptimize(lib.writer.Search(0, kTwoWordQuery));
 }
 BENCHMARK(SearchTwoWordsFromTheRoot)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
@@ -142,6 +148,31 @@ void SaveTree(benchmark::State& state) {
 }
 BENCHMARK(SaveTree)->Unit(benchmark::kMillisecond);
 
+int PrintLibrary() {
+    std::cout << BenchLibrary() << '\n' << kRareWord << '\n' << kCommonWord << '\n';
+    return 0;
+}
+
+int PrintOneSearch() {
+    Library lib;
+    lib.writer.ShowFolder(0);
+    auto start = std::chrono::steady_clock::now();
+    bool searched = lib.writer.Search(0, kTwoWordQuery);
+    std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    if (!searched) return 1;
+    std::cout << took.count() << '\n';
+    return 0;
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    std::string_view mode = argc == 2 ? argv[1] : "";
+    if (mode == "--library") return PrintLibrary();
+    if (mode == "--search-once") return PrintOneSearch();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
