@@ -43,8 +43,6 @@ public:
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     const std::string& startAddress() const { return startAddress_; }
-
-protected:
     void OnIdle() override;
 
 private:
