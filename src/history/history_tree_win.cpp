@@ -95,7 +95,7 @@ bool CHistoryTree::EnsureListed(HTREEITEM item) {
     if (!lister_ || !IsUnlisted(item)) return false;
     lister_(item);
     if (Child(m_hWnd, item)) return true;
-    // Nothing there (any more): the item loses its button, and later clicks do nothing.
+    // Nothing there (any more): the item counts as empty, and later clicks do nothing.
     TVITEMA tv{};
     tv.mask = TVIF_CHILDREN;
     tv.hItem = item;

@@ -1,7 +1,7 @@
 // CHistoryTree: the tree of the history bar, group -> site -> page. A click on a group or site
 // opens or closes it; a click on a page sends the open message with the page's address index.
-// A folder item may be listed only when it first opens (the shell's History folder): it shows
-// a button until then, and the lister fills it.
+// A folder item may be listed only when it first opens (the shell's History folder): it counts
+// as having children until then, and the lister fills it.
 #pragma once
 
 #include <functional>

@@ -412,7 +412,7 @@ TEST_F(ShellHistoryBar, GroupsComeFromTheFolderAndSitesAndPagesWhenFirstOpened) 
     PumpPending();
     EXPECT_EQ(Addresses(), std::vector<std::string>{directory_ + "page.htm"});
 
-    // Names in any script; a group gone from the folder stays empty and loses its button.
+    // Names in any script; a group gone from the folder stays empty for good.
     Activate({"Last Week"});
     Activate({"Last Week", "b.example"});
     EXPECT_TRUE(Item({"Last Week", "b.example", "\xd0\x97\xd0\xb0\xd0\xbc\xd0\xb5\xd1\x82\xd0\xba\xd0\xb8"}));
