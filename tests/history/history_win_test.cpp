@@ -243,11 +243,16 @@ TEST_F(HistoryBar, TheEdgeResizesWithinItsLimitsAndFloatingKeepsTheDockedWidth) 
     RECT strip = bar()->GripperRect();
     POINT onGripper = OnBar(strip.left + 10, (strip.top + strip.bottom) / 2);
     ASSERT_EQ(bar()->SendMessage(WM_NCHITTEST, 0, Packed(onGripper)), HTCAPTION);
+    const RECT docked = bar()->GetWindowRect();
     bar()->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, Packed(onGripper));
     PumpPending();
     ASSERT_TRUE(bar()->IsFloating());
     CMiniDockFrame* mini = frame().dockSite()->MiniFrameOf(*bar());
     ASSERT_TRUE(mini);
+    // Its caption where the bar's top was, not over the address bar above it.
+    const RECT floated = mini->GetWindowRect();
+    EXPECT_EQ(floated.left, docked.left);
+    EXPECT_EQ(floated.top, docked.top);
     EXPECT_EQ(bar()->GetParent(), mini->m_hWnd);
     EXPECT_TRUE(mini->IsWindowVisible());
     EXPECT_EQ(mini->GetWindowText(), "History");
@@ -265,8 +270,11 @@ TEST_F(HistoryBar, TheEdgeResizesWithinItsLimitsAndFloatingKeepsTheDockedWidth) 
     EXPECT_EQ(BarArea().right, 230);
     EXPECT_EQ(ViewArea().left, 230);
 
-    // Closing the floating bar's mini frame hides the bar.
+    // Floating again puts it back where it floated; closing its mini frame hides the bar.
     bar()->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, Packed(onGripper));
+    const RECT again = mini->GetWindowRect();
+    EXPECT_EQ(again.left, floated.left);
+    EXPECT_EQ(again.top, floated.top);
     mini->SendMessage(WM_CLOSE);
     PumpPending();
     EXPECT_FALSE(Checked());
