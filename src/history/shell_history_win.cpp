@@ -127,9 +127,10 @@ void CShellHistory::Insert(IShellFolder& folder, std::vector<Item> items, HTREEI
 }
 
 bool CShellHistory::Fill() {
-    if (!source_.Location()) return false;
     std::string failure;
     ComPtr<IShellFolder> history = Bind(&failure);
+    // The shell gives no History folder.
+    if (!history && failure.empty()) return false;
     std::vector<Item> groups;
     if (history) {
         groups = Items(*history.get());

@@ -36,7 +36,8 @@ private:
         ScopedItemList id;
         bool folder = false;
     };
-    // The History folder; null, with the reason in `failure`, when it cannot be opened.
+    // The History folder; null when the shell gives none, or, with the reason in `failure`,
+    // when it cannot be opened.
     ComPtr<IShellFolder> Bind(std::string* failure);
     static std::vector<Item> Items(IShellFolder& folder);
     void Insert(IShellFolder& folder, std::vector<Item> items, HTREEITEM parent, bool skipExisting);
