@@ -13,6 +13,9 @@
 
 namespace {
 constexpr const char* kToday = "Today";
+// Where WinINet keeps the history's records when the History folder is a plain directory
+// (Wine): storage, not a group of visits.
+constexpr const char* kCacheStorage = "History.IE5";
 
 // A display name as the tree shows it: text only, long names cut between characters.
 std::string ShownName(const std::string& name) {
@@ -109,6 +112,7 @@ void CShellHistory::Insert(IShellFolder& folder, std::vector<Item> items, HTREEI
         CHistoryTree::NewItem shown;
         shown.text = ShownName(item.name);
         if (skipExisting && ChildNamed(tree_.m_hWnd, parent, shown.text)) continue;
+        if (top && SameIgnoringCase(item.name, kCacheStorage)) continue;
         // Groups keep the folder's order; what lies in them is sorted.
         shown.sorted = !top;
         if (item.folder) {
@@ -134,6 +138,7 @@ bool CShellHistory::Fill() {
     std::vector<Item> groups;
     if (history) {
         groups = Items(*history.get());
+        std::erase_if(groups, [](const Item& group) { return SameIgnoringCase(group.name, kCacheStorage); });
         // An empty History folder (Wine keeps a plain, empty directory) leaves the bar to the
         // system's URL history.
         if (groups.empty()) return false;
