@@ -4,6 +4,7 @@
 //   left right up down enter esc                       a key
 //   cmd:N          command N sent to the window        page:N  page N of the options sheet chosen
 //   mouse:X,Y      the mouse moved to that screen point (for what the mouse brings up)
+//   click:X,Y      a left click at that screen point
 //   float:ID       a double click on the gripper of bar ID (it floats, or docks again)
 // Exit code 0 when found, 1 after the timeout.
 // Used by scripts/screenshot; usage: winwait [seconds [step...]]
@@ -30,9 +31,15 @@ static void TakeStep(HWND window, const char* step) {
     if (std::strncmp(step, "float:", 6) == 0) {
         if (HWND bar = ::GetDlgItem(window, std::atoi(step + 6))) ::SendMessageA(bar, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
         ::Sleep(1000);
-    } else if (std::strncmp(step, "mouse:", 6) == 0) {
+    } else if (std::strncmp(step, "mouse:", 6) == 0 || std::strncmp(step, "click:", 6) == 0) {
         const char* comma = std::strchr(step, ',');
         ::SetCursorPos(std::atoi(step + 6), comma ? std::atoi(comma + 1) : 0);
+        if (step[0] == 'c') {
+            // Controls that track the hot item take a click only where the mouse has been.
+            ::Sleep(300);
+            ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+            ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        }
         ::Sleep(1000);
     } else if (std::strncmp(step, "page:", 5) == 0) {
         if (HWND sheet = ::FindWindowA("#32770", "Brisova Options"))

@@ -64,4 +64,15 @@ int DraggedSize(int startSize, int movement, bool edgeBeforeBar, DragLimits limi
     return std::clamp(size, limits.minimum, limits.maximum);
 }
 
+BarRect TrackerRect(const BarRect& window, unsigned edge, int growth) {
+    const int w = kSizingEdgeWidth;
+    switch (edge) {
+    case kEdgeLeft: return {window.left - growth, window.top, window.left - growth + w, window.bottom};
+    case kEdgeRight: return {window.right + growth - w, window.top, window.right + growth, window.bottom};
+    case kEdgeTop: return {window.left, window.top - growth, window.right, window.top - growth + w};
+    case kEdgeBottom: return {window.left, window.bottom + growth - w, window.right, window.bottom + growth};
+    default: return {};
+    }
+}
+
 }  // namespace brisova

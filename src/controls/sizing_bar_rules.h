@@ -44,4 +44,8 @@ DragLimits ViewEdgeLimits(int size, int rowLargestMinimum, int viewSize);
 // or top of the bar grows it when moved the other way.
 int DraggedSize(int startSize, int movement, bool edgeBeforeBar, DragLimits limits);
 
+// Where the line that shows a dragged edge lies, without full-window drag: the edge's strip of
+// the bar's window rectangle `window`, moved by what the bar grew (or shrank) through the drag.
+BarRect TrackerRect(const BarRect& window, unsigned edge, int growth);
+
 }  // namespace brisova

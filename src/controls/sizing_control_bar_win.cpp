@@ -49,6 +49,23 @@ bool FacesView(DockSide side, unsigned edge) {
     return false;
 }
 
+using ScopedBrush = UniqueHandle<NullIsInvalid<HBRUSH, DeleteGdiObject>>;
+
+// Inverts every other pixel of `r` on the screen, so drawing it again erases it.
+void InvertHalftone(const RECT& r) {
+    static const WORD pattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+    ScopedBitmap bits(::CreateBitmap(8, 8, 1, 1, pattern));
+    ScopedBrush brush(bits ? ::CreatePatternBrush(bits.get()) : nullptr);
+    HDC screen = ::GetDC(nullptr);
+    if (!screen) return;
+    if (brush) {
+        HGDIOBJ old = ::SelectObject(screen, brush.get());
+        ::PatBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, PATINVERT);
+        ::SelectObject(screen, old);
+    }
+    ::ReleaseDC(nullptr, screen);
+}
+
 int Thickness(DockSide side, SIZE size) {
     return brisova::IsHorizontalSide(side) ? size.cy : size.cx;
 }
@@ -294,9 +311,27 @@ void CSizingControlBar::StartTracking(unsigned edge, POINT screen) {
     }
     trackEdge_ = edge;
     trackStart_ = screen;
+    trackWindow_ = window;
     tracking_ = true;
     ::SetCapture(m_hWnd);
-    if (!fullWindowDrag_) RedrawNonClient();
+    if (!fullWindowDrag_) {
+        RedrawNonClient();
+        ShowTracker(0);
+    }
+}
+
+void CSizingControlBar::ShowTracker(int growth) {
+    HideTracker();
+    const brisova::BarRect r = brisova::TrackerRect(
+        {trackWindow_.left, trackWindow_.top, trackWindow_.right, trackWindow_.bottom}, trackEdge_, growth);
+    trackerShown_ = {r.left, r.top, r.right, r.bottom};
+    InvertHalftone(trackerShown_);
+}
+
+void CSizingControlBar::HideTracker() {
+    if (::IsRectEmpty(&trackerShown_)) return;
+    InvertHalftone(trackerShown_);
+    trackerShown_ = {};
 }
 
 void CSizingControlBar::TrackTo(POINT screen) {
@@ -325,12 +360,15 @@ void CSizingControlBar::TrackTo(POINT screen) {
         thickness = size;
     }
     if (fullWindowDrag_) dockSite()->RecalcLayout();
+    else ShowTracker(size - trackStartSize_);
 }
 
 void CSizingControlBar::StopTracking() {
     if (!tracking_) return;
     tracking_ = false;
     trackNeighbour_ = nullptr;
+    // Erased before the bars move, while the screen under it is still what it inverted.
+    HideTracker();
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     if (dockSite()) dockSite()->RecalcLayout();
 }

@@ -32,6 +32,9 @@ public:
     void StartTracking(unsigned edge, POINT screen);
     void TrackTo(POINT screen);
     void StopTracking();
+    // Without full-window drag: the line drawn where the edge will go (screen coordinates),
+    // empty while none is drawn.
+    RECT trackerShown() const { return trackerShown_; }
 
 protected:
     // What the border and any gripper take off each side of the window rectangle.
@@ -66,6 +69,9 @@ protected:
 
 private:
     SIZE& SizeFor(brisova::DockSide side);
+    // Draws the tracker line for the tracked edge grown by `growth`, erasing the one shown.
+    void ShowTracker(int growth);
+    void HideTracker();
 
     SIZE horizontal_{200, 200};
     SIZE vertical_{200, 200};
@@ -84,4 +90,6 @@ private:
     // The bar beyond the tracked edge when it lies between two bars of the row.
     CSizingControlBar* trackNeighbour_ = nullptr;
     int trackNeighbourStart_ = 0;
+    RECT trackWindow_{};
+    RECT trackerShown_{};
 };

@@ -10,11 +10,6 @@
 #include "framework/text_win.h"
 
 namespace {
-struct ItemListDeleter {
-    void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
-};
-using ScopedItemList = std::unique_ptr<ITEMIDLIST, ItemListDeleter>;
-
 struct FindDeleter {
     void operator()(HANDLE find) const { ::FindClose(find); }
 };

@@ -193,7 +193,7 @@ private:
     CToolCommands toolCommands_{*this};
     CMailCommands mailCommands_{*this, prompter_};
     CFullScreen fullScreen_{*this, settings_};
-    CHistoryCommands history_{*this};
+    CHistoryCommands history_{*this, prompter_};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     CFavoritesMenu favorites_;

@@ -15,6 +15,19 @@ unsigned DockBitOf(DockSide side) {
     return 0;
 }
 
+DockRect FitInside(DockRect r, const DockRect& area) {
+    const auto shift = [](int& low, int& high, int areaLow, int areaHigh) {
+        int by = 0;
+        if (high > areaHigh) by = areaHigh - high;
+        if (low + by < areaLow) by = areaLow - low;
+        low += by;
+        high += by;
+    };
+    shift(r.left, r.right, area.left, area.right);
+    shift(r.top, r.bottom, area.top, area.bottom);
+    return r;
+}
+
 DockSide DropSide(int x, int y, const DockRect& room, unsigned allowed, int reach) {
     if (x < room.left || x >= room.right || y < room.top || y >= room.bottom) return DockSide::Floating;
     struct Candidate {

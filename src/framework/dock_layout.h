@@ -30,6 +30,10 @@ struct DockRect {
 // inside the room; floating anywhere else.
 DockSide DropSide(int x, int y, const DockRect& room, unsigned allowed, int reach);
 
+// `r` moved, at its size, the least distance that puts it inside `area`; one larger than the
+// area starts at the area's left or top.
+DockRect FitInside(DockRect r, const DockRect& area);
+
 // Neighbouring bars of a row share this many pixels.
 inline constexpr int kRowOverlap = 2;
 

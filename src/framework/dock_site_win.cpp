@@ -57,8 +57,21 @@ void CDockSite::ToggleFloating(CControlBar& bar) {
         Dock(bar, bar.lastDockedSide());
         return;
     }
+    // Back where it floated last; the first time, its caption where the bar's top was, inside
+    // the frame's room for bars, not over the bars above it.
+    if (CMiniDockFrame* mini = MiniFrameOf(bar)) {
+        Float(bar, mini->ClientOrigin());
+        return;
+    }
     RECT r = bar.GetWindowRect();
-    Float(bar, {r.left, r.top});
+    // The frame's borders are as wide at the bottom and right as at the left.
+    const POINT offset = CMiniDockFrame::ClientOffset();
+    const SIZE size = bar.FloatingSize();
+    RECT room = dockRoom_;
+    ::MapWindowPoints(frame_, nullptr, reinterpret_cast<POINT*>(&room), 2);
+    brisova::DockRect placed = brisova::FitInside({r.left, r.top, r.left + 2 * offset.x + size.cx, r.top + offset.y + offset.x + size.cy},
+                                                  {room.left, room.top, room.right, room.bottom});
+    Float(bar, {placed.left + offset.x, placed.top + offset.y});
 }
 
 void CDockSite::Show(CControlBar& bar, bool show) {

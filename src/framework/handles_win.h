@@ -3,8 +3,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shtypes.h>
 #include <unknwn.h>
 
+#include <memory>
 #include <utility>
 
 template <class Traits>
@@ -65,6 +67,12 @@ using ScopedPen = UniqueHandle<NullIsInvalid<HPEN, DeleteGdiObject>>;
 using ScopedImageList = UniqueHandle<NullIsInvalid<HIMAGELIST, DestroyImageList>>;
 using ScopedMappedView = UniqueHandle<NullIsInvalid<void*, CloseMappedView>>;
 using ScopedModule = UniqueHandle<NullIsInvalid<HMODULE, ::FreeLibrary>>;
+
+// An item list the shell allocated.
+struct ItemListDeleter {
+    void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
+};
+using ScopedItemList = std::unique_ptr<ITEMIDLIST, ItemListDeleter>;
 
 // A counted reference to a COM interface.
 template <class T>

@@ -3,6 +3,8 @@
 #include "framework/bar_drag_win.h"
 #include "framework/dock_site_win.h"
 
+#include "framework/dock_layout.h"
+
 namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
@@ -25,14 +27,35 @@ bool CMiniDockFrame::Create() {
     return CreateEx(kExStyle, cls, bar_.GetWindowText().c_str(), kStyle, 0, 0, 0, 0, site_.frame(), 0);
 }
 
+POINT CMiniDockFrame::ClientOffset() {
+    RECT outer{0, 0, 0, 0};
+    ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    return {-outer.left, -outer.top};
+}
+
+POINT CMiniDockFrame::ClientOrigin() const {
+    POINT origin{0, 0};
+    ::ClientToScreen(m_hWnd, &origin);
+    return origin;
+}
+
 void CMiniDockFrame::Adopt(POINT screenPoint) {
     SetWindowText(bar_.GetWindowText());
     SIZE size = bar_.FloatingSize();
     RECT outer{0, 0, size.cx, size.cy};
     ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    ::OffsetRect(&outer, screenPoint.x, screenPoint.y);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        brisova::DockRect placed = brisova::FitInside({outer.left, outer.top, outer.right, outer.bottom},
+                                                      {work.left, work.top, work.right, work.bottom});
+        outer = {placed.left, placed.top, placed.right, placed.bottom};
+    }
     ::SetParent(bar_.m_hWnd, m_hWnd);
-    ::SetWindowPos(m_hWnd, nullptr, screenPoint.x + outer.left, screenPoint.y + outer.top, outer.right - outer.left,
-                   outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hWnd, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client = GetClientRect();
     bar_.MoveWindow(client);
 }

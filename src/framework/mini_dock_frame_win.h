@@ -12,8 +12,13 @@ public:
 
     bool Create();
     CControlBar& bar() const { return bar_; }
-    // Takes the bar in and places the window so that its client area starts at `screenPoint`.
+    // Takes the bar in and places the window so that its client area starts at `screenPoint`,
+    // moved if need be to lie on the screen.
     void Adopt(POINT screenPoint);
+    // Where its client area starts on the screen (also while it is hidden).
+    POINT ClientOrigin() const;
+    // How far the client area lies from the window's top-left corner.
+    static POINT ClientOffset();
 
 private:
     void OnSize(UINT type, int cx, int cy);

@@ -12,15 +12,27 @@ brisova::HistoryNames LoadHistoryNames() {
     return names;
 }
 
-CHistoryBar::CHistoryBar(brisova::HistoryStore& store)
-    : store_(store), names_(LoadHistoryNames()), caption_(LoadResString(IDS_HISTORY_CAPTION)) {}
+CHistoryBar::CHistoryBar(brisova::HistoryStore& store, HistoryFolderSource& folder, brisova::Prompter& prompter)
+    : store_(store), shell_(folder, tree_, prompter), names_(LoadHistoryNames()),
+      caption_(LoadResString(IDS_HISTORY_CAPTION)) {}
 
 bool CHistoryBar::Create(HWND bar) {
     return tree_.Create(bar);
 }
 
 void CHistoryBar::Fill() {
+    shellMode_ = shell_.Fill();
+    if (shellMode_) {
+        tree_.SetLister([this](HTREEITEM item) { shell_.List(item); });
+        return;
+    }
+    tree_.SetLister(nullptr);
     HCURSOR previous = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
     tree_.Show(brisova::GroupHistory(store_.Entries(), LocalToday(), names_), names_.today);
     ::SetCursor(previous);
+}
+
+void CHistoryBar::Refresh() {
+    if (shellMode_) shell_.Refresh();
+    else Fill();
 }

@@ -15,8 +15,11 @@ const MessageMap* CHistoryCommands::ThisMessageMap() {
     return &map;
 }
 
-CHistoryCommands::CHistoryCommands(CMainFrame& frame)
-    : frame_(frame), store_(std::make_unique<UrlHistoryStore>()) {}
+CHistoryCommands::CHistoryCommands(CMainFrame& frame, brisova::Prompter& prompter)
+    : frame_(frame),
+      prompter_(prompter),
+      store_(std::make_unique<UrlHistoryStore>()),
+      folder_(std::make_unique<ShellHistoryFolder>()) {}
 
 // The pane's tree is a child of the bar: it goes first.
 CHistoryCommands::~CHistoryCommands() {
@@ -25,12 +28,19 @@ CHistoryCommands::~CHistoryCommands() {
 }
 
 void CHistoryCommands::SetStore(std::unique_ptr<brisova::HistoryStore> store) {
+    DropPane();
     store_ = std::move(store);
-    // The pane keeps a reference to the store it reads.
-    if (pane_) {
-        pane_.reset();
-        if (bar_) bar_->SetWindowText("");
-    }
+}
+
+void CHistoryCommands::SetFolder(std::unique_ptr<HistoryFolderSource> folder) {
+    DropPane();
+    folder_ = std::move(folder);
+}
+
+void CHistoryCommands::DropPane() {
+    if (!pane_) return;
+    pane_.reset();
+    if (bar_) bar_->SetWindowText("");
 }
 
 bool CHistoryCommands::CreateExplorerBar() {
@@ -58,12 +68,12 @@ void CHistoryCommands::OnViewHistory() {
     CDockSite& site = *frame_.dockSite();
     if (HostsHistory()) {
         const bool shown = site.IsShown(*bar_);
-        if (!shown) pane_->Fill();
+        if (!shown) pane_->Refresh();
         site.Show(*bar_, !shown);
         return;
     }
     pane_.reset();
-    auto pane = std::make_unique<CHistoryBar>(*store_);
+    auto pane = std::make_unique<CHistoryBar>(*store_, *folder_, prompter_);
     if (!pane->Create(bar_->m_hWnd)) return;
     pane_ = std::move(pane);
     pane_->tree().SetNotify(frame_.m_hWnd, WM_OPEN_HISTORY_ENTRY);

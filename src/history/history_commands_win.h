@@ -8,13 +8,15 @@
 #include "controls/gripper_bars_win.h"
 #include "framework/cmd_target_win.h"
 #include "history/history_bar_win.h"
+#include "history/history_folder_win.h"
 #include "history/history_store.h"
+#include "platform/prompter.h"
 
 class CMainFrame;
 
 class CHistoryCommands final : public CCmdTarget {
 public:
-    explicit CHistoryCommands(CMainFrame& frame);
+    CHistoryCommands(CMainFrame& frame, brisova::Prompter& prompter);
     ~CHistoryCommands() override;
     CHistoryCommands(const CHistoryCommands&) = delete;
     CHistoryCommands& operator=(const CHistoryCommands&) = delete;
@@ -22,6 +24,8 @@ public:
 
     // Where the visits come from; the system's URL history unless a test gives its own.
     void SetStore(std::unique_ptr<brisova::HistoryStore> store);
+    // Where the History folder is; the shell's unless a test gives its own.
+    void SetFolder(std::unique_ptr<HistoryFolderSource> folder);
 
     // The frame's message 0x401: open the tree's address number `index`.
     LRESULT OnOpenEntry(WPARAM index, LPARAM);
@@ -39,9 +43,13 @@ private:
     void OnUpdateViewHistory(CCmdUI* ui);
     bool CreateExplorerBar();
     bool HostsHistory() const;
+    // The pane reads the store and the folder it was made with: a new one needs a new pane.
+    void DropPane();
 
     CMainFrame& frame_;
+    brisova::Prompter& prompter_;
     std::unique_ptr<brisova::HistoryStore> store_;
+    std::unique_ptr<HistoryFolderSource> folder_;
     std::unique_ptr<CHistoryBar> pane_;
     std::unique_ptr<CSizingControlBarCF> bar_;
 };

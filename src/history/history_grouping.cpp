@@ -59,6 +59,13 @@ std::optional<std::string> SiteOf(std::string_view address, const HistoryNames& 
     return std::string(rest);
 }
 
+bool IsLocalAddress(std::string_view address) {
+    if (AsciiLowerCase(address.substr(0, 5)) == "file:") return true;
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (address.size() >= 2 && isLetter(address[0]) && address[1] == ':') return true;
+    return address.starts_with("\\\\");
+}
+
 std::string_view CutAtCharacter(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     std::size_t end = maxBytes;

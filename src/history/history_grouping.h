@@ -54,6 +54,10 @@ HistoryGroupName GroupOf(int day, int today, const HistoryNames& names);
 // for an address without a host.
 std::optional<std::string> SiteOf(std::string_view address, const HistoryNames& names);
 
+// A page on this machine: a "file:" address, a drive path or a network path. The browser's
+// cache never holds one, so it is never shown as missing from it.
+bool IsLocalAddress(std::string_view address);
+
 // The text of a page item: its title, or the last segment of its address when it has none.
 // Line breaks and other control characters become blanks; a long text is cut at a character
 // boundary and marked with "...".

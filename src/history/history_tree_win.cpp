@@ -56,15 +56,52 @@ bool CHistoryTree::Create(HWND parent) {
 }
 
 HTREEITEM CHistoryTree::Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data) {
+    return InsertItem(parent, {text, image, selectedImage, data});
+}
+
+HTREEITEM CHistoryTree::InsertItem(HTREEITEM parent, const NewItem& item) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.iImage = image;
-    insert.item.iSelectedImage = selectedImage;
-    insert.item.lParam = data;
+    insert.hInsertAfter = item.sorted ? TVI_SORT : TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
+    insert.item.pszText = const_cast<char*>(item.text.c_str());
+    insert.item.iImage = item.image;
+    insert.item.iSelectedImage = item.selectedImage;
+    insert.item.lParam = item.data;
+    insert.item.stateMask = TVIS_CUT;
+    insert.item.state = item.dimmed ? TVIS_CUT : 0;
+    if (item.unlisted) {
+        insert.item.mask |= TVIF_CHILDREN;
+        insert.item.cChildren = 1;
+    }
     return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+LPARAM CHistoryTree::AddAddress(std::string address) {
+    addresses_.push_back(std::move(address));
+    return static_cast<LPARAM>(addresses_.size());
+}
+
+bool CHistoryTree::IsUnlisted(HTREEITEM item) const {
+    TVITEMA tv{};
+    tv.mask = TVIF_CHILDREN;
+    tv.hItem = item;
+    return !Child(m_hWnd, item) && ::SendMessageA(m_hWnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)) &&
+           tv.cChildren == 1;
+}
+
+bool CHistoryTree::EnsureListed(HTREEITEM item) {
+    if (Child(m_hWnd, item)) return true;
+    if (!lister_ || !IsUnlisted(item)) return false;
+    lister_(item);
+    if (Child(m_hWnd, item)) return true;
+    // Nothing there (any more): the item counts as empty, and later clicks do nothing.
+    TVITEMA tv{};
+    tv.mask = TVIF_CHILDREN;
+    tv.hItem = item;
+    tv.cChildren = 0;
+    SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+    return false;
 }
 
 void CHistoryTree::Clear() {
@@ -102,7 +139,7 @@ void CHistoryTree::Show(const brisova::HistoryTree& tree, const std::string& tod
 
 void CHistoryTree::Activate(HTREEITEM item) {
     if (!item) return;
-    if (Child(m_hWnd, item)) {
+    if (EnsureListed(item)) {
         SendMessage(TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
         return;
     }
@@ -114,6 +151,13 @@ void CHistoryTree::Activate(HTREEITEM item) {
 }
 
 bool CHistoryTree::OnReflectedNotify(NMHDR* header, LRESULT* result) {
+    if (header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDINGW) {
+        // The button or the keyboard opens an item the lister has not filled yet.
+        const auto* expanding = reinterpret_cast<NMTREEVIEWA*>(header);
+        if (expanding->action & TVE_EXPAND) EnsureListed(expanding->itemNew.hItem);
+        *result = 0;
+        return true;
+    }
     if (header->code == NM_CLICK) {
         TVHITTESTINFO hit{};
         hit.pt = pressedAt_;

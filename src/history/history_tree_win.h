@@ -1,7 +1,10 @@
 // CHistoryTree: the tree of the history bar, group -> site -> page. A click on a group or site
 // opens or closes it; a click on a page sends the open message with the page's address index.
+// A folder item may be listed only when it first opens (the shell's History folder): it counts
+// as having children until then, and the lister fills it.
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -29,6 +32,22 @@ public:
     void Clear();
     const std::vector<std::string>& addresses() const { return addresses_; }
 
+    struct NewItem {
+        std::string text;
+        int image = kGroupImage;
+        int selectedImage = kGroupImage;
+        LPARAM data = 0;
+        bool sorted = false;    // in the tree's alphabetical order, else at the end
+        bool unlisted = false;  // a folder whose children the lister gives when it first opens
+        bool dimmed = false;    // shown cut: the page is not in the browser's cache
+    };
+    HTREEITEM InsertItem(HTREEITEM parent, const NewItem& item);
+    // Keeps a page's address; the page item's data is the number returned (its index + 1).
+    LPARAM AddAddress(std::string address);
+    // Lists an unlisted folder item's children; none while the tree is built from a store.
+    void SetLister(std::function<void(HTREEITEM)> lister) { lister_ = std::move(lister); }
+    bool IsUnlisted(HTREEITEM item) const;
+
     // Opens or closes a group or site; sends the open message for a page.
     void Activate(HTREEITEM item);
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
@@ -36,9 +55,12 @@ public:
 private:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     HTREEITEM Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data);
+    // Lists the item if it was not yet; true when it has children now.
+    bool EnsureListed(HTREEITEM item);
 
     ScopedImageList images_;
     std::vector<std::string> addresses_;
+    std::function<void(HTREEITEM)> lister_;
     HWND notify_ = nullptr;
     UINT openMessage_ = 0;
     POINT pressedAt_{-1, -1};

@@ -177,4 +177,35 @@ TEST_F(DockRow, TheFullWindowDragSettingCountsFromTheNextSettingsChange) {
     EXPECT_FALSE(bar.fullWindowDrag());
     EXPECT_EQ(widthWhileDragging(30), 230);
     EXPECT_EQ(InFrame(bar.m_hWnd, frame().m_hWnd).right, 260);
+
+    // Meanwhile an inverted line shows where the edge goes, within the limits; each move erases
+    // the line before, and letting go erases the last.
+    RECT r = bar.GetWindowRect();
+    const int y = (r.top + r.bottom) / 2;
+    HDC screen = ::GetDC(nullptr);
+    auto pixelsAt = [&](int x) { return std::vector<COLORREF>{::GetPixel(screen, x, y), ::GetPixel(screen, x + 1, y)}; };
+    auto moveTo = [&](int x) {
+        POINT p{x, y};
+        ::ScreenToClient(bar.m_hWnd, &p);
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    };
+    const std::vector<COLORREF> before = pixelsAt(r.right + 27);
+    bar.SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(r.right - 2, y));
+    moveTo(r.right + 28);
+    RECT line = bar.trackerShown();
+    EXPECT_EQ(line.left, r.right + 25);
+    EXPECT_EQ(line.right, r.right + 30);
+    EXPECT_EQ(line.top, r.top);
+    EXPECT_NE(pixelsAt(r.right + 27), before);
+    EXPECT_EQ(InFrame(bar.m_hWnd, frame().m_hWnd).right, 260);
+    moveTo(r.right + 5000);
+    RECT view{};
+    ::GetWindowRect(frame().m_hWndMDIClient, &view);
+    EXPECT_EQ(bar.trackerShown().right, view.right - 4);
+    EXPECT_EQ(pixelsAt(r.right + 27), before);
+    moveTo(r.right + 28);
+    bar.SendMessage(WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(::IsRectEmpty(&(line = bar.trackerShown())));
+    EXPECT_EQ(InFrame(bar.m_hWnd, frame().m_hWnd).right, 290);
+    ::ReleaseDC(nullptr, screen);
 }

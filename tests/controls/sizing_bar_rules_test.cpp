@@ -51,3 +51,13 @@ TEST(SizingDrag, ClampsAtTheNeighbourTheRowAndTheView) {
     DragLimits cramped = ViewEdgeLimits(50, 60, 0);
     EXPECT_EQ(DraggedSize(50, 100, false, cramped), 60);
 }
+
+TEST(SizingDrag, TheTrackerLineFollowsTheEdgeAsTheBarGrows) {
+    const BarRect bar{10, 20, 210, 320};
+    auto same = [](BarRect a, BarRect b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; };
+    EXPECT_TRUE(same(TrackerRect(bar, kEdgeRight, 0), {205, 20, 210, 320}));
+    EXPECT_TRUE(same(TrackerRect(bar, kEdgeRight, 30), {235, 20, 240, 320}));
+    EXPECT_TRUE(same(TrackerRect(bar, kEdgeLeft, 30), {-20, 20, -15, 320}));  // a bar docked right grows leftward
+    EXPECT_TRUE(same(TrackerRect(bar, kEdgeBottom, -50), {10, 265, 210, 270}));
+    EXPECT_TRUE(same(TrackerRect(bar, kEdgeTop, 5), {10, 15, 210, 20}));
+}

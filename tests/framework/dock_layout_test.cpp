@@ -46,3 +46,12 @@ TEST(DockDrop, TheNearestAllowedSideWithinReachOrFloating) {
     EXPECT_EQ(DropSide(400, 60, room, kDockLeft | kDockRight, 32), DockSide::Floating);
     EXPECT_EQ(DropSide(25, 52, room, kDockLeft | kDockRight, 32), DockSide::Left);
 }
+
+TEST(DockFloat, AFloatingBarIsMovedTheLeastIntoTheArea) {
+    const DockRect area{0, 0, 800, 600};
+    auto same = [](DockRect a, DockRect b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; };
+    EXPECT_TRUE(same(FitInside({10, 20, 210, 220}, area), {10, 20, 210, 220}));
+    EXPECT_TRUE(same(FitInside({-30, -5, 170, 195}, area), {0, 0, 200, 200}));
+    EXPECT_TRUE(same(FitInside({700, 500, 900, 700}, area), {600, 400, 800, 600}));
+    EXPECT_TRUE(same(FitInside({500, 100, 1500, 300}, area), {0, 100, 1000, 300}));  // wider than the area
+}

@@ -104,3 +104,10 @@ TEST(HistoryTreeShape, GroupsSitesAndPagesInOrder) {
     EXPECT_EQ(tree.groups[2].sites[0].name, "My Computer");
     EXPECT_EQ(tree.addresses.size(), 6u);
 }
+
+TEST(HistoryGrouping, OnlyPagesOnThisMachineAreNeverLookedUpInTheCache) {
+    for (const char* local : {"file:///C:/x.htm", "FILE:x", "C:\\pages\\x.htm", "d:/x", "\\\\server\\share\\x.htm"})
+        EXPECT_TRUE(IsLocalAddress(local)) << local;
+    for (const char* remote : {"http://a.example/", "https://file.example/", "ftp://x/", "javascript:1", "", "c", "1:x"})
+        EXPECT_FALSE(IsLocalAddress(remote)) << remote;
+}

@@ -1,12 +1,19 @@
-// The history bar under Wine: the command, its check mark, the tree, opening pages, resizing,
-// floating and docking, and the refresh after the history was cleared.
+// The history bar under Wine: the command, its check mark, the tree from a store or from a
+// History folder, opening pages, resizing, floating and docking, and the refresh after the
+// history was cleared.
 #include "support/app_fixture_win.h"
 
 #include <windowsx.h>
+#include <shlobj.h>
+#include <wininet.h>
 
+#include <algorithm>
 #include <cstring>
+#include <fstream>
 
 #include "framework/mini_dock_frame_win.h"
+#include "framework/text_win.h"
+#include "framework/tree_items_win.h"
 #include "history/history_commands_win.h"
 #include "history/url_history_store_win.h"
 #include "history_ids.h"
@@ -24,6 +31,21 @@ private:
     std::shared_ptr<std::vector<brisova::HistoryEntry>> entries_;
 };
 
+// A History folder on disk; none when the path is empty.
+class FolderAt final : public HistoryFolderSource {
+public:
+    explicit FolderAt(std::string path) : path_(std::move(path)) {}
+    ScopedItemList Location() override {
+        ITEMIDLIST* raw = nullptr;
+        if (path_.empty() || FAILED(::SHParseDisplayName(WideFromNarrow(path_).c_str(), nullptr, &raw, 0, nullptr)))
+            return nullptr;
+        return ScopedItemList(raw);
+    }
+
+private:
+    std::string path_;
+};
+
 RECT ClientRectIn(HWND window, HWND parent) {
     RECT r{};
     ::GetWindowRect(window, &r);
@@ -39,6 +61,7 @@ protected:
         if (!Start()) return false;
         SetClientWidth(800);
         frame().history().SetStore(std::make_unique<ListStore>(entries_));
+        frame().history().SetFolder(std::make_unique<FolderAt>(folder_));
         return true;
     }
     void Add(const std::string& address, const std::string& title, int daysAgo) {
@@ -55,6 +78,17 @@ protected:
         for (const std::string& text : path)
             if (!(item = FindTreeItem(tree(), item, text))) return nullptr;
         return item;
+    }
+    // A click on the item's row, as the mouse makes it (the item goes in, its rectangle comes out).
+    void Click(const std::vector<std::string>& path) {
+        HTREEITEM item = Item(path);
+        ASSERT_TRUE(item);
+        RECT row{};
+        std::memcpy(&row, &item, sizeof item);
+        ASSERT_TRUE(::SendMessageA(tree(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+        ::PostMessageA(tree(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 2, (row.top + row.bottom) / 2));
+        ::PostMessageA(tree(), WM_LBUTTONUP, 0, MAKELPARAM(row.left + 2, (row.top + row.bottom) / 2));
+        PumpPending();
     }
     bool Checked() {
         RecordingCmdUI ui(ID_VIEW_HISTORY);
@@ -87,6 +121,8 @@ protected:
 
     std::shared_ptr<std::vector<brisova::HistoryEntry>> entries_ = std::make_shared<std::vector<brisova::HistoryEntry>>();
     int today_ = LocalToday();
+    // The History folder the bar shows; none unless a test makes one.
+    std::string folder_;
 };
 
 TEST_F(HistoryBar, TheCommandTogglesTheBarAndItsCheckMarkAndKeepsOpenGroupsButToday) {
@@ -168,15 +204,7 @@ TEST_F(HistoryBar, AClickOpensThePageInTheActiveWindowOrANewOne) {
     history().pane()->tree().Activate(Item({"Today"}));
     history().pane()->tree().Activate(Item({"Today", "a.example"}));
 
-    // A real click on the page's row.
-    HTREEITEM page = Item({"Today", "a.example", "Two"});
-    ASSERT_TRUE(page);
-    RECT row{};
-    std::memcpy(&row, &page, sizeof page);  // the item goes in, its rectangle comes out
-    ASSERT_TRUE(::SendMessageA(tree(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
-    POINT at{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
-    ::PostMessageA(tree(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    ::PostMessageA(tree(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    Click({"Today", "a.example", "Two"});
     ASSERT_TRUE(PumpUntil([&] { return Addresses() == std::vector<std::string>{"http://a.example/two.htm"}; }))
         << Addresses()[0];
 
@@ -218,11 +246,16 @@ TEST_F(HistoryBar, TheEdgeResizesWithinItsLimitsAndFloatingKeepsTheDockedWidth) 
     RECT strip = bar()->GripperRect();
     POINT onGripper = OnBar(strip.left + 10, (strip.top + strip.bottom) / 2);
     ASSERT_EQ(bar()->SendMessage(WM_NCHITTEST, 0, Packed(onGripper)), HTCAPTION);
+    const RECT docked = bar()->GetWindowRect();
     bar()->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, Packed(onGripper));
     PumpPending();
     ASSERT_TRUE(bar()->IsFloating());
     CMiniDockFrame* mini = frame().dockSite()->MiniFrameOf(*bar());
     ASSERT_TRUE(mini);
+    // Its caption where the bar's top was, not over the address bar above it.
+    const RECT floated = mini->GetWindowRect();
+    EXPECT_EQ(floated.left, docked.left);
+    EXPECT_EQ(floated.top, docked.top);
     EXPECT_EQ(bar()->GetParent(), mini->m_hWnd);
     EXPECT_TRUE(mini->IsWindowVisible());
     EXPECT_EQ(mini->GetWindowText(), "History");
@@ -240,8 +273,11 @@ TEST_F(HistoryBar, TheEdgeResizesWithinItsLimitsAndFloatingKeepsTheDockedWidth) 
     EXPECT_EQ(BarArea().right, 230);
     EXPECT_EQ(ViewArea().left, 230);
 
-    // Closing the floating bar's mini frame hides the bar.
+    // Floating again puts it back where it floated; closing its mini frame hides the bar.
     bar()->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, Packed(onGripper));
+    const RECT again = mini->GetWindowRect();
+    EXPECT_EQ(again.left, floated.left);
+    EXPECT_EQ(again.top, floated.top);
     mini->SendMessage(WM_CLOSE);
     PumpPending();
     EXPECT_FALSE(Checked());
@@ -267,7 +303,144 @@ TEST_F(HistoryBar, TheSystemStoreShowsWhatItHasWithoutComplaint) {
     Command(ID_VIEW_HISTORY);
     ASSERT_TRUE(history().pane());
     EXPECT_TRUE(bar()->IsWindowVisible());
+    // Wine's History folder holds at most the cache's own storage: the store fills the bar.
+    EXPECT_FALSE(history().pane()->showsShellFolder());
     const std::size_t shown = history().pane()->tree().addresses().size();
     EXPECT_LE(shown, UrlHistoryStore().Entries().size());
     EXPECT_TRUE(prompter_.questions().empty());
+}
+
+// The History folder's groups, sites and pages, as the shell lists them.
+class ShellHistoryBar : public HistoryBar {
+protected:
+    ShellHistoryBar() {
+        folder_ = directory_ + "History";
+        ::CreateDirectoryW(WideFromNarrow(folder_).c_str(), nullptr);
+    }
+    ~ShellHistoryBar() override { ::DeleteUrlCacheEntryW(kCached); }
+    void MakeFolder(const std::string& relative) const {
+        ::CreateDirectoryW(WideFromNarrow(folder_ + "\\" + relative).c_str(), nullptr);
+    }
+    void WriteShortcut(const std::string& relative, const std::string& address) const {
+        std::ofstream(folder_ + "\\" + relative, std::ios::binary)
+            << "[InternetShortcut]\r\n" << (address.empty() ? "" : "URL=" + address + "\r\n");
+    }
+    void WriteLink(const std::string& relative, const std::string& target) const {
+        OleScope ole;
+        ComPtr<IShellLinkW> link;
+        ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                                    link.ReceiveVoid()));
+        link->SetPath(WideFromNarrow(target).c_str());
+        ASSERT_HRESULT_SUCCEEDED(link.As<IPersistFile>()->Save(WideFromNarrow(folder_ + "\\" + relative).c_str(), TRUE));
+    }
+    // Puts a copy of the page into the browser's cache.
+    static void Cache() {
+        wchar_t file[MAX_PATH] = {};
+        ASSERT_TRUE(::CreateUrlCacheEntryW(kCached, 0, L"htm", file, 0));
+        std::ofstream(NarrowFromWide(file), std::ios::binary) << "<html></html>";
+        FILETIME never{};
+        ASSERT_TRUE(::CommitUrlCacheEntryW(kCached, file, never, never, NORMAL_CACHE_ENTRY, nullptr, 0, nullptr, nullptr));
+    }
+    bool Dimmed(HTREEITEM item) {
+        return (::SendMessageA(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_CUT) & TVIS_CUT) != 0;
+    }
+    std::vector<std::string> Texts(const std::vector<HistoryTreeItem>& items) {
+        std::vector<std::string> texts;
+        for (const HistoryTreeItem& item : items) texts.push_back(item.text);
+        return texts;
+    }
+    void Activate(const std::vector<std::string>& path) { history().pane()->tree().Activate(Item(path)); }
+
+    static constexpr const wchar_t* kCached = L"http://cached.example/page.htm";
+};
+
+TEST_F(ShellHistoryBar, GroupsComeFromTheFolderAndSitesAndPagesWhenFirstOpened) {
+    MakeFolder("Today");
+    MakeFolder("Today\\a.example");
+    WriteShortcut("Today\\a.example\\One.url", "http://a.example/one.htm");
+    WriteShortcut("Today\\a.example\\Cached.url", NarrowFromWide(kCached));
+    WriteShortcut("Today\\a.example\\Broken.url", "");
+    WriteProgramFile("page.htm", "<html></html>");
+    WriteLink("Today\\a.example\\Local.lnk", directory_ + "page.htm");
+    MakeFolder("Last Week");
+    MakeFolder("Last Week\\b.example");
+    WriteShortcut("Last Week\\b.example\\\xd0\x97\xd0\xb0\xd0\xbc\xd0\xb5\xd1\x82\xd0\xba\xd0\xb8.url", "file:///C:/notes.htm");
+    MakeFolder("Gone");
+    Cache();
+    Add("http://store.example/", "From the store", 0);
+    WriteSetting("HisNewWindow", "0");
+    ASSERT_TRUE(StartWithHistory());
+    Command(ID_FILE_NEW_BLANK);
+    Command(ID_VIEW_HISTORY);
+    ASSERT_TRUE(history().pane());
+    EXPECT_TRUE(history().pane()->showsShellFolder());
+
+    // The groups only, in the folder's order; nothing below them is read yet.
+    std::vector<HistoryTreeItem> items = Items();
+    std::vector<std::string> groups = Texts(items);
+    std::sort(groups.begin(), groups.end());
+    EXPECT_EQ(groups, (std::vector<std::string>{"Gone", "Last Week", "Today"}));
+    for (const HistoryTreeItem& group : items) EXPECT_TRUE(group.children.empty()) << group.text;
+    EXPECT_TRUE(history().pane()->tree().addresses().empty());
+
+    // Opening a group lists its sites, opening a site its pages, sorted.
+    Click({"Today"});
+    Click({"Today", "a.example"});
+    const std::vector<HistoryTreeItem> pages = ReadTreeItems(tree(), Item({"Today", "a.example"}));
+    EXPECT_EQ(Texts(pages), (std::vector<std::string>{"Broken", "Cached", "Local", "One"}));
+    EXPECT_TRUE(Dimmed(Item({"Today", "a.example", "One"})));
+    EXPECT_FALSE(Dimmed(Item({"Today", "a.example", "Cached"})));
+    EXPECT_FALSE(Dimmed(Item({"Today", "a.example", "Local"})));
+
+    // A page opens in the active window; one without an address does nothing.
+    Activate({"Today", "a.example", "One"});
+    PumpPending();
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://a.example/one.htm"});
+    Activate({"Today", "a.example", "Broken"});
+    PumpPending();
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://a.example/one.htm"});
+    Activate({"Today", "a.example", "Local"});
+    PumpPending();
+    EXPECT_EQ(Addresses(), std::vector<std::string>{directory_ + "page.htm"});
+
+    // Names in any script; a group gone from the folder stays empty for good.
+    Activate({"Last Week"});
+    Activate({"Last Week", "b.example"});
+    EXPECT_TRUE(Item({"Last Week", "b.example", "\xd0\x97\xd0\xb0\xd0\xbc\xd0\xb5\xd1\x82\xd0\xba\xd0\xb8"}));
+    ::RemoveDirectoryW(WideFromNarrow(folder_ + "\\Gone").c_str());
+    Activate({"Gone"});
+    EXPECT_FALSE(history().pane()->tree().IsUnlisted(Item({"Gone"})));
+    EXPECT_EQ(RelatedTreeItem(tree(), TVGN_CHILD, Item({"Gone"})), nullptr);
+
+    // Hiding and showing lists "Today" again, closed and at the end, with what came meanwhile;
+    // the other groups stay as they were, and no group appears twice.
+    MakeFolder("Today\\c.example");
+    MakeFolder("Monday");
+    Command(ID_VIEW_HISTORY);
+    Command(ID_VIEW_HISTORY);
+    items = Items();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items.back().text, "Today");
+    EXPECT_FALSE(items.back().expanded);
+    EXPECT_TRUE(Item({"Last Week", "b.example"}));
+    Activate({"Today"});
+    EXPECT_EQ(Texts(ReadTreeItems(tree(), Item({"Today"}))), (std::vector<std::string>{"a.example", "c.example"}));
+    EXPECT_TRUE(prompter_.questions().empty());
+}
+
+TEST_F(ShellHistoryBar, AnEmptyFolderLeavesTheStoreAndOneThatCannotBeOpenedIsReported) {
+    Add("http://store.example/", "From the store", 0);
+    ASSERT_TRUE(StartWithHistory());
+    Command(ID_VIEW_HISTORY);
+    EXPECT_FALSE(history().pane()->showsShellFolder());
+    EXPECT_EQ(Texts(Items()), std::vector<std::string>{"Today"});
+    EXPECT_TRUE(prompter_.questions().empty());
+
+    // A file where the folder should be.
+    WriteShortcut("Today.url", "http://a.example/");
+    history().SetFolder(std::make_unique<FolderAt>(folder_ + "\\Today.url"));
+    Command(ID_VIEW_HISTORY);
+    EXPECT_TRUE(history().pane()->showsShellFolder());
+    EXPECT_TRUE(Items().empty());
+    EXPECT_EQ(prompter_.questions(), std::vector<std::string>{"Can't bind history folder."});
 }
