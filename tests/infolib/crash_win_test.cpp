@@ -87,7 +87,9 @@ TEST(LibraryCrash, KilledAtRandomMomentsEveryFileLoadsWhole) {
         STARTUPINFOA si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+        // Without a console of its own: a console host started for a child that is then killed
+        // outlives it and keeps the test run's output open.
+        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                                      nullptr, &si, &pi));
         ScopedHandle process(pi.hProcess);
         ScopedHandle thread(pi.hThread);
