@@ -1,5 +1,6 @@
 // The Favorites menu under Wine, built from a Favorites folder and stored orders of the test's own.
 #include "support/app_fixture_win.h"
+#include "support/shortcut_files_win.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -90,17 +91,11 @@ protected:
     FavoritesMenu() { WriteSetting("EnableHomePage", "0"); }
     std::string FavoritePath(const std::string& relative) const { return favorites_.folder + "\\" + relative; }
     void WriteUrl(const std::string& relative, const std::string& address) const {
-        std::ofstream(FavoritePath(relative), std::ios::binary)
-            << "[InternetShortcut]\r\n" << (address.empty() ? "" : "URL=" + address + "\r\n");
+        WriteInternetShortcut(FavoritePath(relative), address);
     }
     void MakeFolder(const std::string& relative) const { ::CreateDirectoryA(FavoritePath(relative).c_str(), nullptr); }
     void WriteLink(const std::string& relative, const std::string& target) const {
-        OleScope ole;
-        ComPtr<IShellLinkW> link;
-        ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                                    link.ReceiveVoid()));
-        link->SetPath(WideFromNarrow(target).c_str());
-        ASSERT_HRESULT_SUCCEEDED(link.As<IPersistFile>()->Save(WideFromNarrow(FavoritePath(relative)).c_str(), TRUE));
+        WriteShellLink(FavoritePath(relative), target);
     }
     // A stored order for the folder at `relative` (empty for the Favorites folder): narrow names,
     // each with its attributes, in the order given.

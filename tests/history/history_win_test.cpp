@@ -2,6 +2,7 @@
 // History folder, opening pages, resizing, floating and docking, and the refresh after the
 // history was cleared.
 #include "support/app_fixture_win.h"
+#include "support/shortcut_files_win.h"
 
 #include <windowsx.h>
 #include <shlobj.h>
@@ -322,16 +323,10 @@ protected:
         ::CreateDirectoryW(WideFromNarrow(folder_ + "\\" + relative).c_str(), nullptr);
     }
     void WriteShortcut(const std::string& relative, const std::string& address) const {
-        std::ofstream(folder_ + "\\" + relative, std::ios::binary)
-            << "[InternetShortcut]\r\n" << (address.empty() ? "" : "URL=" + address + "\r\n");
+        WriteInternetShortcut(folder_ + "\\" + relative, address);
     }
     void WriteLink(const std::string& relative, const std::string& target) const {
-        OleScope ole;
-        ComPtr<IShellLinkW> link;
-        ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                                    link.ReceiveVoid()));
-        link->SetPath(WideFromNarrow(target).c_str());
-        ASSERT_HRESULT_SUCCEEDED(link.As<IPersistFile>()->Save(WideFromNarrow(folder_ + "\\" + relative).c_str(), TRUE));
+        WriteShellLink(folder_ + "\\" + relative, target);
     }
     // Puts a copy of the page into the browser's cache.
     static void Cache() {
