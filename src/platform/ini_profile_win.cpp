@@ -2,11 +2,18 @@
 
 #include <windows.h>
 
+#include <mutex>
 #include <vector>
 
 namespace {
 // Far beyond any value the program writes; a larger one is read cut rather than without end.
 constexpr std::size_t kMaxValueBytes = 64 * 1024 * 1024;
+
+// One change at a time: two threads copying the file at once would each drop the other's change.
+std::mutex& WriteLock() {
+    static std::mutex lock;
+    return lock;
+}
 }  // namespace
 
 int IniFileProfile::ReadInt(std::string_view section, std::string_view key, int fallback) const {
@@ -38,6 +45,21 @@ void IniFileProfile::WriteString(std::string_view section, std::string_view key,
     // "a.exe\" \"%1"): such a value is stored inside one more pair.
     if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front())
         stored = "\"" + stored + "\"";
-    ::WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), stored.c_str(),
-                                 path_.c_str());
+    std::string sectionName(section), keyName(key);
+
+    // The system's profile functions rewrite the file in place, emptied first and then written:
+    // a program killed in between (the record is written on every navigation) would lose every
+    // setting. So the change goes into a copy that then replaces the file in one rename. Where
+    // that cannot be done (the file held open elsewhere), the file is written in place.
+    std::lock_guard<std::mutex> lock(WriteLock());
+    std::string temporary = path_ + ".tmp";
+    ::DeleteFileA(temporary.c_str());
+    bool copied = ::CopyFileA(path_.c_str(), temporary.c_str(), FALSE) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (copied &&
+        ::WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), stored.c_str(), temporary.c_str()) &&
+        ::MoveFileExA(temporary.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return;
+    }
+    ::DeleteFileA(temporary.c_str());
+    ::WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), stored.c_str(), path_.c_str());
 }
