@@ -5,16 +5,16 @@
 #include <shellapi.h>
 
 #include "app/about_dialog_win.h"
-#include "app/settings.h"
-#include "app/startup_rules.h"
+#include "app/message_box_prompter_win.h"
 #include "browser/browser_emulation_win.h"
 #include "browser/web_browser_win.h"
 #include "frame/main_frame_win.h"
 #include "framework/text_win.h"
 #include "platform/ini_profile_win.h"
-#include "platform/message_box_prompter_win.h"
 #include "platform/startup_trace_win.h"
 #include "resource.h"
+#include "shared/settings.h"
+#include "shared/startup_rules.h"
 #include "shell/default_browser_commands_win.h"
 
 namespace {

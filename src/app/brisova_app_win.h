@@ -8,10 +8,10 @@
 
 #include "browser/browser_control_win.h"
 #include "favorites/favorites_setup_win.h"
-#include "frame/address_registry_win.h"
-#include "framework/handles_win.h"
 #include "framework/win_app_win.h"
+#include "platform/handles_win.h"
 #include "platform/prompter.h"
+#include "shared/system_browser_keys_win.h"
 
 class CMainFrame;
 class IniFileProfile;

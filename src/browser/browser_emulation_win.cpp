@@ -1,6 +1,6 @@
 #include "browser/browser_emulation_win.h"
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 bool EnsureBrowserEmulation(HKEY root, const std::string& key) {
     HKEY created = nullptr;

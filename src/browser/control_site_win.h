@@ -8,7 +8,7 @@
 #include <ocidl.h>
 #include <oleidl.h>
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 class CCustomControlSite final : public IOleClientSite,
                                  public IOleInPlaceSite,

@@ -3,7 +3,7 @@
 #include <mshtml.h>
 
 #include "browser/browser_control_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 bool ScrollPageForWheel(BrowserControl* control, int wheelDelta) {
     if (!control) return false;

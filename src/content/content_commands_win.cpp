@@ -2,11 +2,10 @@
 
 #include <shellapi.h>
 
-#include "browser/brisova_view_win.h"
+#include "browser/browser_frame_win.h"
 #include "content/donate_dialog_win.h"
 #include "content/tips_dialog_win.h"
-#include "frame/main_frame_win.h"
-#include "frame/menu_helpers_win.h"
+#include "framework/menu_helpers_win.h"
 #include "resource.h"
 
 namespace {
@@ -29,7 +28,7 @@ const MessageMap* CContentCommands::ThisMessageMap() {
     return &map;
 }
 
-CContentCommands::CContentCommands(CMainFrame& frame, std::string programDirectory, int& isShowMostTips,
+CContentCommands::CContentCommands(BrowserFrame& frame, std::string programDirectory, int& isShowMostTips,
                                    int& isShowDonate, std::vector<brisova::ShortcutEntry>& shortcuts)
     : startMail(&StartMailWithSystem),
       frame_(frame),
@@ -69,18 +68,18 @@ void CContentCommands::ShowStartupDialogs() {
 
 void CContentCommands::OnTips() {
     CTipsDialog dialog(files_, isShowMostTips_ != 0);
-    if (dialog.DoModal(frame_.m_hWnd) == IDOK) isShowMostTips_ = dialog.showAtStart() ? 1 : 0;
+    if (dialog.DoModal(frame_.OwnerWindow()) == IDOK) isShowMostTips_ = dialog.showAtStart() ? 1 : 0;
 }
 
 void CContentCommands::OnDonate() {
     CDonateDialog dialog(files_, isShowDonate_ != 0);
-    if (dialog.DoModal(frame_.m_hWnd) < 0) return;
+    if (dialog.DoModal(frame_.OwnerWindow()) < 0) return;
     isShowDonate_ = dialog.showAtStart() ? 1 : 0;
-    if (!dialog.chosenAddress().empty()) OpenInFront(dialog.chosenAddress());
+    if (!dialog.chosenAddress().empty()) frame_.OpenAddress(brisova::AddressSource::VendorPage, dialog.chosenAddress());
 }
 
 void CContentCommands::OnHomePage() {
-    OpenInFront(files_.Vendor().homePage);
+    frame_.OpenAddress(brisova::AddressSource::VendorPage, files_.Vendor().homePage);
 }
 
 void CContentCommands::OnComments() {
@@ -91,12 +90,7 @@ void CContentCommands::OnShopEntry(UINT id) {
     std::size_t index = id - ID_SHOP_FIRST;
     if (index >= entryAddresses_.size()) return;
     const std::string& address = entryAddresses_[index];
-    if (CBrisovaView* view = frame_.ActiveBrowserView()) view->Navigate(address);
-    else OpenInFront(address);
-}
-
-void CContentCommands::OpenInFront(const std::string& address) {
-    frame_.OpenWindow(false, &address, true);
+    frame_.OpenAddress(brisova::AddressSource::ShopAndTravel, address);
 }
 
 void CContentCommands::OnUpdateAlways(CCmdUI* ui) {

@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "content/content_files.h"
-#include "frame/address_rules.h"
 #include "framework/cmd_target_win.h"
+#include "shared/shortcuts.h"
 
-class CMainFrame;
+class BrowserFrame;
 
 class CContentCommands final : public CCmdTarget {
 public:
     // `isShowMostTips` and `isShowDonate` are the frame's settings members, which the dialogs
     // change; `shortcuts` is the frame's table the address bar expands typed hosts with.
-    CContentCommands(CMainFrame& frame, std::string programDirectory, int& isShowMostTips, int& isShowDonate,
+    CContentCommands(BrowserFrame& frame, std::string programDirectory, int& isShowMostTips, int& isShowDonate,
                      std::vector<brisova::ShortcutEntry>& shortcuts);
     DECLARE_MESSAGE_MAP()
 
@@ -43,9 +43,8 @@ private:
     void OnShopEntry(UINT id);
     void OnUpdateAlways(CCmdUI* ui);
     void OnUpdateShopEntry(CCmdUI* ui);
-    void OpenInFront(const std::string& address);
 
-    CMainFrame& frame_;
+    BrowserFrame& frame_;
     brisova::ContentFiles files_;
     int& isShowMostTips_;
     int& isShowDonate_;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/frame_wnd_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 #include "resource.h"
 
 const MessageMap* CChevBar::ThisMessageMap() {

@@ -2,7 +2,7 @@
 
 #include "framework/bar_drag_win.h"
 #include "framework/dock_site_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 using brisova::DockSide;
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 class CIconMenuItem {
 public:

@@ -9,8 +9,8 @@
 
 #include "controls/icon_menu_win.h"
 #include "controls/menu_bar_keys.h"
-#include "framework/handles_win.h"
 #include "framework/wnd_win.h"
+#include "platform/handles_win.h"
 
 class CMenuBar final : public CWnd {
 public:

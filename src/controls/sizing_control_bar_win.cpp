@@ -6,8 +6,8 @@
 
 #include "framework/dock_site_win.h"
 #include "framework/frame_wnd_win.h"
-#include "framework/handles_win.h"
 #include "framework/mini_dock_frame_win.h"
+#include "platform/handles_win.h"
 
 using brisova::DockSide;
 
@@ -94,12 +94,12 @@ const MessageMap* CSizingControlBar::ThisMessageMap() {
     return &map;
 }
 
-bool CSizingControlBar::Create(const char* title, CMDIFrameWnd* frame, UINT id, DWORD style) {
+bool CSizingControlBar::Create(const char* title, HWND frame, UINT id, DWORD style) {
     const char* cls = RegisterFrameworkClass("BrisovaSizingBar", CS_DBLCLKS, nullptr, ::LoadCursor(nullptr, IDC_ARROW),
                                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     fullWindowDrag_ = FullWindowDragSetting();
     return CreateEx(0, cls, title, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (style & ~WS_VISIBLE), 0, 0, 0, 0,
-                    frame->m_hWnd, id);
+                    frame, id);
 }
 
 SIZE& CSizingControlBar::SizeFor(DockSide side) {

@@ -6,14 +6,13 @@
 #include "controls/sizing_bar_rules.h"
 #include "framework/control_bar_win.h"
 
-class CMDIFrameWnd;
 
 class CSizingControlBar : public CControlBar {
 public:
     DECLARE_MESSAGE_MAP()
 
     // Creates the bar as a hidden child of `frame`; it docks when the frame's dock site takes it.
-    bool Create(const char* title, CMDIFrameWnd* frame, UINT id, DWORD style = 0);
+    bool Create(const char* title, HWND frame, UINT id, DWORD style = 0);
 
     void SetEdgeStyle(unsigned style) { edgeStyle_ = style; }
     unsigned edgeStyle() const { return edgeStyle_; }

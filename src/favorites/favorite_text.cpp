@@ -1,6 +1,6 @@
 #include "favorites/favorite_text.h"
 
-#include "frame/ampersand_text.h"
+#include "shared/ampersand_text.h"
 
 namespace brisova {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 struct FindDeleter {

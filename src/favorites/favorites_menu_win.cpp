@@ -2,16 +2,14 @@
 
 #include <memory>
 
-#include "browser/brisova_view_win.h"
+#include "browser/browser_frame_win.h"
 #include "browser/child_frame_win.h"
-#include "browser/open_source_rules.h"
 #include "controls/icon_menu_win.h"
+#include "controls/image_strip_win.h"
 #include "favorites/favorite_text.h"
 #include "favorites/favorites_files_win.h"
 #include "favorites/menu_columns.h"
-#include "frame/image_strip_win.h"
-#include "frame/main_frame_win.h"
-#include "frame/menu_helpers_win.h"
+#include "framework/menu_helpers_win.h"
 #include "framework/text_win.h"
 #include "platform/ascii_case.h"
 #include "resource.h"
@@ -67,7 +65,7 @@ const MessageMap* CFavoritesMenu::ThisMessageMap() {
     return &map;
 }
 
-CFavoritesMenu::CFavoritesMenu(CMainFrame& frame, FavoritesSetup setup,
+CFavoritesMenu::CFavoritesMenu(BrowserFrame& frame, FavoritesSetup setup,
                                const std::vector<brisova::ShortcutEntry>& shortcuts)
     : frame_(frame),
       setup_(std::move(setup)),
@@ -79,7 +77,7 @@ CFavoritesMenu::CFavoritesMenu(CMainFrame& frame, FavoritesSetup setup,
 }
 
 HMENU CFavoritesMenu::Popup() const {
-    return FindSubMenu(frame_.menuBar().menu(), "F&avorites");
+    return FindSubMenu(frame_.menu(), "F&avorites");
 }
 
 void CFavoritesMenu::Rebuild() {
@@ -156,7 +154,7 @@ void CFavoritesMenu::AddFolder(const std::string& name, const std::string& prefi
 void CFavoritesMenu::BreakColumns(HMENU popup) const {
     const int available =
         ::GetSystemMetrics(SM_CYSCREEN) - ::GetSystemMetrics(SM_CYMENU) - ::GetSystemMetrics(SM_CYCAPTION);
-    const int rowHeight = brisova::FavoritesRowHeight(MenuTextHeight(frame_.m_hWnd));
+    const int rowHeight = brisova::FavoritesRowHeight(MenuTextHeight(frame_.OwnerWindow()));
     for (int position : brisova::MenuColumnBreaks(::GetMenuItemCount(popup), rowHeight, available)) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
@@ -182,11 +180,7 @@ void CFavoritesMenu::OnFavorite(UINT id) {
     std::optional<std::string> address = FavoriteAddress(files_[index]);
     if (!address) return;
     const std::string target = brisova::ExpandShortcut(*address, shortcuts_);
-    CBrisovaView* view = frame_.ActiveBrowserView();
-    const brisova::OpenPlacement placement =
-        brisova::PlaceOpenedAddress(brisova::AddressSource::Favorites, view != nullptr, frame_.settings());
-    if (placement.newWindow) frame_.OpenWindow(false, &target, placement.activate);
-    else view->Navigate(target);
+    frame_.OpenAddress(brisova::AddressSource::Favorites, target);
 }
 
 void CFavoritesMenu::OnUpdateFavorite(CCmdUI* ui) {
@@ -196,7 +190,7 @@ void CFavoritesMenu::OnUpdateFavorite(CCmdUI* ui) {
 void CFavoritesMenu::OnAddFavorite() {
     CChildFrame* window = frame_.ActiveWindow();
     if (!window || !window->view()) return;
-    if (setup_.addFavorite(frame_.m_hWnd, window->view()->address(), window->GetWindowText())) Rebuild();
+    if (setup_.addFavorite(frame_.OwnerWindow(), window->view()->address(), window->GetWindowText())) Rebuild();
 }
 
 void CFavoritesMenu::OnUpdateAddFavorite(CCmdUI* ui) {
@@ -204,7 +198,7 @@ void CFavoritesMenu::OnUpdateAddFavorite(CCmdUI* ui) {
 }
 
 void CFavoritesMenu::OnOrganize() {
-    setup_.organize(frame_.m_hWnd, folder_.empty() ? ShellFavoritesFolder() : folder_);
+    setup_.organize(frame_.OwnerWindow(), folder_.empty() ? ShellFavoritesFolder() : folder_);
     Rebuild();
 }
 

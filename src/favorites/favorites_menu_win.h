@@ -12,16 +12,16 @@
 
 #include "favorites/favorites_setup_win.h"
 #include "favorites/folder_menu.h"
-#include "frame/address_rules.h"
 #include "framework/cmd_target_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
+#include "shared/shortcuts.h"
 
-class CMainFrame;
+class BrowserFrame;
 
 class CFavoritesMenu final : public CCmdTarget {
 public:
     // `shortcuts` is the frame's Daru&Redava table, which a favourite's address passes through.
-    CFavoritesMenu(CMainFrame& frame, FavoritesSetup setup, const std::vector<brisova::ShortcutEntry>& shortcuts);
+    CFavoritesMenu(BrowserFrame& frame, FavoritesSetup setup, const std::vector<brisova::ShortcutEntry>& shortcuts);
     CFavoritesMenu(const CFavoritesMenu&) = delete;
     CFavoritesMenu& operator=(const CFavoritesMenu&) = delete;
     DECLARE_MESSAGE_MAP()
@@ -56,7 +56,7 @@ private:
     // The address a favourite file stands for; none when it stands for nothing that opens.
     static std::optional<std::string> FavoriteAddress(const std::string& path);
 
-    CMainFrame& frame_;
+    BrowserFrame& frame_;
     FavoritesSetup setup_;
     const std::vector<brisova::ShortcutEntry>& shortcuts_;
     brisova::NameCollation collation_;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "favorites/favorites_setup_win.h"
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
+#include "platform/handles_win.h"
 
 bool AddFavoriteWithShell(HWND, const std::string& address, const std::string& title) {
     ComPtr<IShellUIHelper> helper;

@@ -4,27 +4,18 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/startup_rules.h"
-#include "browser/page_scroll_win.h"
 #include "browser/child_frame_win.h"
-#include "frame/ampersand_text.h"
-#include "frame/menu_helpers_win.h"
-#include "frame/tab_rules.h"
-#include "infolib/library_paths.h"
+#include "browser/page_scroll_win.h"
 #include "framework/win_app_win.h"
+#include "infolib/library_paths.h"
 #include "platform/startup_trace_win.h"
 #include "resource.h"
+#include "shared/startup_rules.h"
+#include "tab_bar/tab_rules.h"
 
 namespace {
 constexpr const char* kWindowProperty = "Brisova";
 constexpr const char* kShareName = "BRISOVASHARE";
-
-// Band ids of the top rebar; the tool bar's band is ID_BAR_TOOLBARS.
-constexpr UINT kMenuBand = 1;
-constexpr UINT kAddressBand = 2;
-constexpr UINT kNavigationBand = 3;
-// Room the navigation bar keeps right of the address band.
-constexpr int kNavigationRoom = 140;
 
 // The frame's settings that every browser view keeps a copy of.
 CBrisovaView::Options ViewOptionsFrom(const brisova::Settings& s) {
@@ -79,7 +70,8 @@ CMainFrame::CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, s
       prompter_(prompter),
       programDirectory_(std::move(programDirectory)),
       addressBar_(browserKeys),
-      optionsCommands_(*this, profile_, programDirectory_, browserKeys),
+      optionsCommands_(*this, [this](const brisova::Settings& s) { ApplySettings(s); }, profile_, programDirectory_,
+                       browserKeys),
       defaultBrowser_(profile_, prompter_, browserKeys),
       favorites_(*this, std::move(favorites), shortcuts_) {}
 
@@ -93,6 +85,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     MarkStartupStep("status bar");
     if (!CreateBottomBar()) return -1;
     MarkStartupStep("tab bar");
+    fullScreen_.SetBars(topRebar_.m_hWnd, bottomRebar_, statusBar_.m_hWnd);
 
     AddCommandTarget(&toolbarCommands_);
     AddCommandTarget(&addressBar_);
@@ -157,55 +150,6 @@ void CMainFrame::OnTimer(UINT_PTR id) {
     if (id == kCompleteStartupTimer) CompleteStartup();
 }
 
-bool CMainFrame::CreateTopBars() {
-    if (!menuBar_.Create(m_hWnd, ID_BAR_TOOLBARS, m_hWnd) || !menuBar_.LoadMenu(IDR_MAINFRAME)) return false;
-    MarkStartupStep("menu bar");
-    if (!toolBar_.Create(m_hWnd)) return false;
-    MarkStartupStep("tool bar");
-    AddCommandBar(toolBar_.m_hWnd);
-    toolBar_.onLayoutChanged = [this] { RecalcLayout(); };
-    if (!navigationBar_.Create(m_hWnd, ID_BAR_TOOLBARS)) return false;
-    AddCommandBar(navigationBar_.m_hWnd);
-    MarkStartupStep("navigation bar");
-    if (!topRebar_.Create(m_hWnd, ID_BAR_REBAR, RBS_REGISTERDROP)) return false;
-    topRebar_.buttonMenu = [this](HWND bar, UINT command) -> HMENU {
-        if (bar == menuBar_.m_hWnd) return ::GetSubMenu(menuBar_.menu(), static_cast<int>(command));
-        return bar == toolBar_.m_hWnd ? ButtonMenu(command) : nullptr;
-    };
-
-    SIZE menuSize = menuBar_.IdealSize();
-    CChevBar::Band menuBand;
-    menuBand.child = menuBar_.m_hWnd;
-    menuBand.id = kMenuBand;
-    menuBand.style = RBBS_NOGRIPPER | RBBS_USECHEVRON | RBBS_BREAK;
-    menuBand.minHeight = menuSize.cy;
-    menuBand.idealWidth = menuSize.cx;
-    if (!topRebar_.AddBand(menuBand)) return false;
-    if (!toolBar_.AddToRebar(topRebar_.m_hWnd)) return false;
-
-    MarkStartupStep("rebar");
-    if (!addressBar_.Create(topRebar_.m_hWnd, *this)) return false;
-    AddCommandBar(addressBar_.m_hWnd);
-    MarkStartupStep("address bar");
-    const std::string addressText = LoadResString(IDS_ADDRESS_BAND);
-    CChevBar::Band addressBand;
-    addressBand.child = addressBar_.m_hWnd;
-    addressBand.text = addressText.c_str();
-    addressBand.id = kAddressBand;
-    addressBand.style = RBBS_NOGRIPPER | RBBS_BREAK;
-    addressBand.minHeight = addressBar_.Height();
-    if (!topRebar_.AddBand(addressBand)) return false;
-
-    CChevBar::Band navigationBand;
-    navigationBand.child = navigationBar_.m_hWnd;
-    navigationBand.id = kNavigationBand;
-    navigationBand.style = RBBS_NOGRIPPER;
-    navigationBand.minHeight = navigationBar_.ButtonHeight();
-    navigationBand.minWidth = navigationBar_.Width();
-    navigationBand.idealWidth = navigationBar_.Width();
-    return topRebar_.AddBand(navigationBand);
-}
-
 void CMainFrame::LoadSettings() {
     toolCommands_.ReadOfflineMode();
     settings_ = brisova::ReadSettings(profile_);
@@ -239,87 +183,6 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
     return CMDIFrameWnd::PreTranslateMessage(msg);
 }
 
-bool CMainFrame::CreateBottomBar() {
-    bottomRebar_ = ::CreateWindowExA(0, REBARCLASSNAMEA, "",
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS |
-                                         CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM,
-                                     0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(ID_BAR_REBAR),
-                                     ResourceInstance(), nullptr);
-    if (!bottomRebar_) return false;
-    auto font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    if (!tabBar_.Create(bottomRebar_, ID_BAR_TABS, font)) return false;
-    tabBar_.onLayoutChanged = [this] { FitTabBand(); };
-
-    REBARBANDINFOA band{};
-    band.cbSize = REBARBANDINFOA_V6_SIZE;
-    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE | RBBIM_STYLE;
-    band.fStyle = RBBS_NOGRIPPER;
-    band.hwndChild = tabBar_.m_hWnd;
-    band.cyMinChild = brisova::TabBandHeight(0, 1);
-    band.wID = ID_BAR_TABS;
-    band.cxIdeal = 220;
-    return ::SendMessageA(bottomRebar_, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
-}
-
-void CMainFrame::SetTabBandHeight() const {
-    REBARBANDINFOA band{};
-    band.cbSize = REBARBANDINFOA_V6_SIZE;
-    band.fMask = RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE;
-    band.cxMinChild = 0;
-    band.cyMinChild = brisova::TabBandHeight(tabBar_.FirstTabHeight(), tabBar_.RowCount());
-    band.wID = ID_BAR_TABS;
-    band.cxIdeal = 220;
-    ::SendMessageA(bottomRebar_, RB_SETBANDINFOA, 0, reinterpret_cast<LPARAM>(&band));
-}
-
-void CMainFrame::FitTabBand() {
-    SetTabBandHeight();
-    RecalcLayout();
-}
-
-void CMainFrame::RepositionBars(RECT& client) {
-    int width = client.right - client.left;
-    if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
-        topRebar_.MatchBandsToChildren();
-        // A new width is taken first: a layout at the old width would wrap the rows. It comes
-        // with no height yet: a rebar taller than its rows breaks its last band onto a row of
-        // its own to fill the room, and the break then stays. A rebar whose width and rows are
-        // unchanged keeps its height, which spares it a layout and a repaint of every band.
-        if (RECT now = topRebar_.GetWindowRect();
-            now.right - now.left != width || now.bottom - now.top != topRebar_.Height())
-            ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
-        // The address band, with its "Address" label, takes all but 140 pixels of the row; the
-        // navigation bar sits in the rest.
-        int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
-        int label = topRebar_.BandBorderWidth(kAddressBand);
-        int field = addressWidth > label ? addressWidth - label : 0;
-        topRebar_.SetBandMinSize(kAddressBand, field, navigationBar_.ButtonHeight(), addressWidth);
-        // The navigation band asks for all 140 pixels: the row shrinks it from the right to what
-        // is left after the separator, so the address band keeps exactly its width.
-        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), navigationBar_.ButtonHeight(),
-                                 kNavigationRoom);
-        // A rebar that once had to wrap the navigation bar keeps it on a row of its own.
-        topRebar_.JoinRow(kNavigationBand);
-        int height = topRebar_.Height();
-        ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, height, TRUE);
-        client.top += height;
-    }
-    if (statusBar_.m_hWnd && statusBar_.IsWindowVisible()) {
-        // The status bar takes its own height and places itself along the bottom edge.
-        statusBar_.SendMessage(WM_SIZE, 0, 0);
-        client.bottom -= statusBar_.Height();
-    }
-    if (bottomRebar_ && ::IsWindowVisible(bottomRebar_)) {
-        RECT r{};
-        ::GetWindowRect(bottomRebar_, &r);
-        ::MoveWindow(bottomRebar_, client.left, client.bottom - (r.bottom - r.top), width, r.bottom - r.top, TRUE);
-        SetTabBandHeight();
-        int height = static_cast<int>(::SendMessageA(bottomRebar_, RB_GETBARHEIGHT, 0, 0));
-        ::MoveWindow(bottomRebar_, client.left, client.bottom - height, width, height, TRUE);
-        client.bottom -= height;
-    }
-}
-
 CChildFrame* CMainFrame::ActiveWindow() const {
     return dynamic_cast<CChildFrame*>(MDIGetActive());
 }
@@ -327,6 +190,13 @@ CChildFrame* CMainFrame::ActiveWindow() const {
 CBrisovaView* CMainFrame::ActiveBrowserView() const {
     CChildFrame* window = ActiveWindow();
     return window ? window->view() : nullptr;
+}
+
+void CMainFrame::OpenAddress(brisova::AddressSource source, const std::string& address) {
+    CBrisovaView* view = ActiveBrowserView();
+    const brisova::OpenPlacement placement = brisova::PlaceOpenedAddress(source, view != nullptr, settings_);
+    if (placement.newWindow) OpenWindow(false, &address, placement.activate);
+    else view->Navigate(address);
 }
 
 // ---- what browser windows ask of the frame ----
@@ -515,30 +385,9 @@ LRESULT CMainFrame::OnHandOff(WPARAM number, LPARAM) {
     return 0;
 }
 
-LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
-    CPopupCommands::TrimToolsMenu(reinterpret_cast<HMENU>(wParam));
-    LRESULT result = CFrameWnd::OnInitMenuPopup(wParam, lParam);
-    favorites_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
-    return result;
-}
-
 LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM) {
     if (CBrisovaView* view = ActiveBrowserView()) ScrollPageForWheel(view->control(), GET_WHEEL_DELTA_WPARAM(wParam));
     return Default();
-}
-
-LRESULT CMainFrame::OnMeasureItem(WPARAM, LPARAM lParam) {
-    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    const bool measured = measure && measure->CtlType == ODT_MENU && iconMenu_.MeasureItem(*measure);
-    LRESULT result = Default();
-    return measured ? TRUE : result;
-}
-
-LRESULT CMainFrame::OnDrawItem(WPARAM, LPARAM lParam) {
-    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    const bool drawn = draw && draw->CtlType == ODT_MENU && iconMenu_.DrawItem(*draw);
-    LRESULT result = Default();
-    return drawn ? TRUE : result;
 }
 
 void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {
@@ -553,70 +402,6 @@ void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {
 
 void CMainFrame::OnTabRightClick(NMHDR*, LRESULT* result) {
     *result = 0;
-}
-
-HMENU CMainFrame::ButtonMenu(UINT command) const {
-    HMENU main = menuBar_.menu();
-    switch (command) {
-    case ID_NEW_BUTTON: return FindSubMenu(FindSubMenu(main, "&File"), "&New\tCtrl+N");
-    case ID_FONT_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Fo&nts");
-    case ID_ENCODING_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Enco&ding");
-    case ID_MAIL_BUTTON: return FindSubMenu(FindSubMenu(main, "&Tools"), "&Mail");
-    default: return nullptr;
-    }
-}
-
-void CMainFrame::ShowButtonMenu(UINT command, RECT button) {
-    if (HMENU menu = ButtonMenu(command))
-        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom + 1, 0, m_hWnd, nullptr);
-}
-
-void CMainFrame::ShowTravelMenu(bool back, RECT button) {
-    CChildFrame* window = ActiveWindow();
-    CBrisovaView* view = window ? window->view() : nullptr;
-    if (!view || !view->control()) return;
-    const HWND windowHandle = window->m_hWnd;
-    std::vector<std::string> titles = view->control()->TravelLogTitles(back);
-    if (titles.empty()) return;
-    ScopedMenu menu(::CreatePopupMenu());
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        std::string label = titles[i].empty() ? " " : brisova::DoubleAmpersands(titles[i]);
-        ::AppendMenuA(menu.get(), MF_STRING, i + 1, label.c_str());
-    }
-    int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
-                                 button.left, button.bottom + 1, 0, m_hWnd, nullptr);
-    if (steps <= 0) return;
-    // A page may close its window while the menu is open: the view is looked up again.
-    if (!::IsWindow(windowHandle) || !ActiveWindow() || ActiveWindow()->m_hWnd != windowHandle) return;
-    view = ActiveWindow()->view();
-    if (!view || view->closing()) return;
-    if (back) view->GoBack(steps);
-    else view->GoForward(steps);
-}
-
-void CMainFrame::OnToolBarDropDown(NMHDR* header, LRESULT* result) {
-    *result = TBDDRET_DEFAULT;
-    auto* info = reinterpret_cast<NMTOOLBARA*>(header);
-    RECT button = info->rcButton;
-    ::MapWindowPoints(header->hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
-    auto command = static_cast<UINT>(info->iItem);
-    if (command == ID_GO_BACK || command == ID_GO_FORWARD) ShowTravelMenu(command == ID_GO_BACK, button);
-    else ShowButtonMenu(command, button);
-}
-
-bool CMainFrame::ButtonRect(UINT command, RECT& onScreen) const {
-    for (HWND bar : commandBars()) {
-        int index = static_cast<int>(::SendMessageA(bar, TB_COMMANDTOINDEX, command, 0));
-        if (index < 0 || !::SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&onScreen))) continue;
-        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
-        return true;
-    }
-    return false;
-}
-
-void CMainFrame::OnMenuButton(UINT id) {
-    RECT button{};
-    if (ButtonRect(id, button)) ShowButtonMenu(id, button);
 }
 
 // ---- commands ----
@@ -666,32 +451,6 @@ void CMainFrame::OnViewStop() {
 
 void CMainFrame::OnViewRefresh() {
     if (CBrisovaView* view = ActiveBrowserView()) view->Refresh();
-}
-
-void CMainFrame::OnViewStatusBar() {
-    settings_.statusBar = !settings_.statusBar;
-    statusBar_.ShowWindow(settings_.statusBar ? SW_SHOW : SW_HIDE);
-    RecalcLayout();
-}
-
-void CMainFrame::OnViewToolBar() {
-    settings_.toolBar = !settings_.toolBar;
-    topRebar_.ShowBand(ID_BAR_TOOLBARS, settings_.toolBar != 0);
-    RecalcLayout();
-}
-
-void CMainFrame::OnViewAddressBar() {
-    settings_.addressBar = !settings_.addressBar;
-    topRebar_.ShowBand(kAddressBand, settings_.addressBar != 0);
-    topRebar_.ShowBand(kNavigationBand, settings_.addressBar != 0);
-    RecalcLayout();
-}
-
-void CMainFrame::OnViewTaskBar() {
-    settings_.taskBar = !settings_.taskBar;
-    ::SendMessageA(bottomRebar_, RB_SHOWBAND, 0, settings_.taskBar);
-    ::ShowWindow(bottomRebar_, settings_.taskBar ? SW_SHOW : SW_HIDE);
-    RecalcLayout();
 }
 
 void CMainFrame::OnAppExit() {

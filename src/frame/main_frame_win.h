@@ -1,64 +1,66 @@
 // CMainFrame: the program's single top-level window. An MDI frame whose documents are the
-// browser windows; it owns the bars, the settings mirror and the open-window operation.
+// browser windows; it owns the bars, the settings mirror and the open-window operation. The
+// features it holds see it only as a BrowserFrame.
 #pragma once
 
 #include <memory>
 #include <optional>
 
-#include "app/settings.h"
+#include "address_bar/address_bar_win.h"
+#include "browser/browser_frame_win.h"
 #include "browser/browser_host_win.h"
+#include "commands/full_screen_win.h"
+#include "commands/mail_commands_win.h"
+#include "commands/page_commands_win.h"
+#include "commands/popup_commands_win.h"
+#include "commands/tool_commands_win.h"
+#include "commands/view_commands_win.h"
 #include "content/content_commands_win.h"
 #include "controls/chevron_rebar_win.h"
 #include "controls/icon_menu_win.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
 #include "favorites/favorites_menu_win.h"
-#include "frame/address_bar_win.h"
 #include "frame/command_state.h"
-#include "frame/full_screen_win.h"
-#include "frame/mail_commands_win.h"
-#include "frame/navigation_bar_win.h"
-#include "frame/page_commands_win.h"
-#include "frame/popup_commands_win.h"
-#include "frame/tool_commands_win.h"
-#include "frame/toolbar_commands_win.h"
-#include "frame/view_commands_win.h"
-#include "frame/toolbar_win.h"
+#include "framework/frame_wnd_win.h"
+#include "history/history_commands_win.h"
 #include "infolib/library_commands_win.h"
 #include "online/online_services_win.h"
 #include "options/options_commands_win.h"
-#include "frame/tab_bar_win.h"
-#include "history/history_commands_win.h"
-#include "framework/frame_wnd_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 #include "platform/profile.h"
 #include "platform/prompter.h"
+#include "shared/settings.h"
 #include "shell/default_browser_commands_win.h"
+#include "tab_bar/tab_bar_win.h"
+#include "toolbar/navigation_bar_win.h"
+#include "toolbar/toolbar_commands_win.h"
+#include "toolbar/toolbar_win.h"
 
 class CChildFrame;
 class CBrisovaView;
 
-// The program's own window messages.
-inline constexpr UINT WM_OPEN_HISTORY_ENTRY = WM_USER + 1;
-inline constexpr UINT WM_LIBRARY_REQUEST = WM_USER + 2;
-inline constexpr UINT WM_HAND_OFF = WM_USER + 3;
-
-class CMainFrame final : public CMDIFrameWnd, public BrowserWindowHost {
+class CMainFrame final : public CMDIFrameWnd, public BrowserWindowHost, public BrowserFrame {
 public:
     CMainFrame(brisova::Profile& profile, brisova::Prompter& prompter, std::string programDirectory,
                AddressRegistryKeys browserKeys = {}, FavoritesSetup favorites = {});
     ~CMainFrame() override;
     DECLARE_MESSAGE_MAP()
 
-    const brisova::Settings& settings() const { return settings_; }
+    // BrowserFrame
+    CChildFrame* ActiveWindow() const override;
+    CBrisovaView* ActiveBrowserView() const override;
+    void OpenAddress(brisova::AddressSource source, const std::string& address) override;
+    const brisova::Settings& settings() const override { return settings_; }
+    HWND OwnerWindow() const override { return m_hWnd; }
+    CDockSite* dockSite() const override { return CMDIFrameWnd::dockSite(); }
+    HMENU menu() const override { return menuBar_.menu(); }
+
     // The one way changed settings reach their users: the mirror, the library, the tab bar and
     // every open view (from the last tab to the first).
     void ApplySettings(const brisova::Settings& settings);
     const std::string& programDirectory() const { return programDirectory_; }
 
-    // The active browser window and its view; null when none is open.
-    CChildFrame* ActiveWindow() const;
-    CBrisovaView* ActiveBrowserView() const;
     CTabBar& tabBar() { return tabBar_; }
     CLibraryCommands* library() const { return library_.get(); }
     CContentCommands* content() const { return content_.get(); }
@@ -85,6 +87,7 @@ public:
     void SelectTabOf(CChildFrame* window) override;
     void RemoveTabOf(CChildFrame* window) override;
     void SaveWindowRecord() override;
+    // BrowserWindowHost and BrowserFrame
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
     void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;
 
@@ -189,8 +192,8 @@ private:
     COptionsCommands optionsCommands_;
     CDefaultBrowserCommands defaultBrowser_;
     CPageCommands pageCommands_{*this};
-    CViewCommands viewCommands_{*this};
-    CToolCommands toolCommands_{*this};
+    CViewCommands viewCommands_{*this, tabBar_, addressBar_.keys(), programDirectory_};
+    CToolCommands toolCommands_{*this, addressBar_, [this] { history_.OnHistoryCleared(); }, programDirectory_};
     CMailCommands mailCommands_{*this, prompter_};
     CFullScreen fullScreen_{*this, settings_};
     CHistoryCommands history_{*this, prompter_};

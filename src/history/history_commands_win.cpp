@@ -1,7 +1,7 @@
 #include "history/history_commands_win.h"
 
-#include "browser/brisova_view_win.h"
-#include "frame/main_frame_win.h"
+#include "browser/browser_frame_win.h"
+#include "framework/dock_site_win.h"
 #include "history/url_history_store_win.h"
 #include "history_ids.h"
 #include "resource.h"
@@ -15,7 +15,7 @@ const MessageMap* CHistoryCommands::ThisMessageMap() {
     return &map;
 }
 
-CHistoryCommands::CHistoryCommands(CMainFrame& frame, brisova::Prompter& prompter)
+CHistoryCommands::CHistoryCommands(BrowserFrame& frame, brisova::Prompter& prompter)
     : frame_(frame),
       prompter_(prompter),
       store_(std::make_unique<UrlHistoryStore>()),
@@ -47,7 +47,7 @@ bool CHistoryCommands::CreateExplorerBar() {
     CDockSite* site = frame_.dockSite();
     if (!site) return false;
     auto bar = std::make_unique<CSizingControlBarCF>();
-    if (!bar->Create("", &frame_, ID_EXPLORER_BAR)) return false;
+    if (!bar->Create("", frame_.OwnerWindow(), ID_EXPLORER_BAR)) return false;
     bar->SetEdgeStyle(brisova::kSizeChild);
     bar->EnableDocking(kDockLeft | kDockRight);
     bar_ = std::move(bar);
@@ -76,7 +76,7 @@ void CHistoryCommands::OnViewHistory() {
     auto pane = std::make_unique<CHistoryBar>(*store_, *folder_, prompter_);
     if (!pane->Create(bar_->m_hWnd)) return;
     pane_ = std::move(pane);
-    pane_->tree().SetNotify(frame_.m_hWnd, WM_OPEN_HISTORY_ENTRY);
+    pane_->tree().SetNotify(frame_.OwnerWindow(), WM_OPEN_HISTORY_ENTRY);
     RECT client = bar_->GetClientRect();
     ::MoveWindow(pane_->tree().m_hWnd, -1, -1, client.right + 1, client.bottom + 1, TRUE);
     bar_->SetWindowText(pane_->caption());
@@ -93,9 +93,7 @@ LRESULT CHistoryCommands::OnOpenEntry(WPARAM index, LPARAM) {
     // The message may come from anywhere: only an address the tree holds is opened.
     if (!pane_ || index >= pane_->tree().addresses().size()) return 0;
     const std::string address = pane_->tree().addresses()[index];
-    const brisova::Settings& settings = frame_.settings();
-    if (CBrisovaView* view = frame_.ActiveBrowserView(); view && settings.hisNewWindow == 0) view->Navigate(address);
-    else frame_.OpenWindow(false, &address, settings.activeNewWindow != 0);
+    frame_.OpenAddress(brisova::AddressSource::History, address);
     return 0;
 }
 

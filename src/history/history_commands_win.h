@@ -12,11 +12,11 @@
 #include "history/history_store.h"
 #include "platform/prompter.h"
 
-class CMainFrame;
+class BrowserFrame;
 
 class CHistoryCommands final : public CCmdTarget {
 public:
-    CHistoryCommands(CMainFrame& frame, brisova::Prompter& prompter);
+    CHistoryCommands(BrowserFrame& frame, brisova::Prompter& prompter);
     ~CHistoryCommands() override;
     CHistoryCommands(const CHistoryCommands&) = delete;
     CHistoryCommands& operator=(const CHistoryCommands&) = delete;
@@ -46,7 +46,7 @@ private:
     // The pane reads the store and the folder it was made with: a new one needs a new pane.
     void DropPane();
 
-    CMainFrame& frame_;
+    BrowserFrame& frame_;
     brisova::Prompter& prompter_;
     std::unique_ptr<brisova::HistoryStore> store_;
     std::unique_ptr<HistoryFolderSource> folder_;

@@ -2,7 +2,7 @@
 // folder of a test's making in the tests.
 #pragma once
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 class HistoryFolderSource {
 public:

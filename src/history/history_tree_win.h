@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/handles_win.h"
 #include "framework/wnd_win.h"
 #include "history/history_grouping.h"
+#include "platform/handles_win.h"
 
 class CHistoryTree final : public CWnd {
 public:

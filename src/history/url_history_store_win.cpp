@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 // The system's URL history object.

@@ -1,7 +1,7 @@
 #include "infolib/library_commands_win.h"
 
+#include "browser/browser_frame_win.h"
 #include "browser/child_frame_win.h"
-#include "frame/main_frame_win.h"
 #include "infolib/add_information_dialog_win.h"
 #include "resource.h"
 
@@ -14,7 +14,7 @@ const MessageMap* CLibraryCommands::ThisMessageMap() {
     return &map;
 }
 
-CLibraryCommands::CLibraryCommands(CMainFrame& frame, brisova::Prompter& prompter, std::string libraryRoot,
+CLibraryCommands::CLibraryCommands(BrowserFrame& frame, brisova::Prompter& prompter, std::string libraryRoot,
                                    std::unique_ptr<PageSaver> saver)
     : frame_(frame), prompter_(prompter), saver_(std::move(saver)), library_(std::move(libraryRoot)) {}
 
@@ -40,34 +40,18 @@ void CLibraryCommands::OnAddToLibrary() {
                                          CBrisovaView* view = LiveView(source);
                                          return view && saver_->Save(*view, directory);
                                      });
-        dialog.DoModal(frame_.m_hWnd);
+        dialog.DoModal(frame_.OwnerWindow());
     }
     adding_ = false;
     library_.Reload();
     for (auto [type, number] : std::exchange(deferred_, {})) {
-        if (!frame_.PostMessage(WM_LIBRARY_REQUEST, type, number)) pending_.erase(number);
+        if (!::PostMessageA(frame_.OwnerWindow(), WM_LIBRARY_REQUEST, type, number)) pending_.erase(number);
     }
 }
 
 void CLibraryCommands::OnViewLibrary() {
-    bool infoNewWindow = frame_.settings().infoNewWindow != 0;
-    bool activeNewWindow = frame_.settings().activeNewWindow != 0;
-    std::string address = brisova::ViewLibrary(library_.pages(), infoNewWindow);
-    CBrisovaView* view = frame_.ActiveBrowserView();
-    Open(address, brisova::ViewLibraryOpenTarget(view != nullptr, infoNewWindow, activeNewWindow), view);
-}
-
-void CLibraryCommands::Open(const std::string& address, brisova::OpenTarget target, CBrisovaView* view) {
-    switch (target) {
-    case brisova::OpenTarget::ActiveView:
-        if (view) {
-            view->Navigate(address);
-            break;
-        }
-        [[fallthrough]];
-    case brisova::OpenTarget::NewWindowInFront: frame_.OpenWindow(false, &address, true); break;
-    case brisova::OpenTarget::NewWindowBehind: frame_.OpenWindow(false, &address, false); break;
-    }
+    std::string address = brisova::ViewLibrary(library_.pages(), frame_.settings().infoNewWindow != 0);
+    frame_.OpenAddress(brisova::AddressSource::Library, address);
 }
 
 // ---- library addresses and requests ----
@@ -87,7 +71,7 @@ void CLibraryCommands::Post(Request request) {
     LPARAM number = ++lastRequest_;
     auto type = static_cast<WPARAM>(request.type);
     pending_.emplace(number, std::move(request));
-    if (!frame_.PostMessage(WM_LIBRARY_REQUEST, type, number)) pending_.erase(number);
+    if (!::PostMessageA(frame_.OwnerWindow(), WM_LIBRARY_REQUEST, type, number)) pending_.erase(number);
 }
 
 LRESULT CLibraryCommands::OnLibraryRequest(WPARAM type, LPARAM number) {
@@ -114,8 +98,7 @@ LRESULT CLibraryCommands::OnLibraryRequest(WPARAM type, LPARAM number) {
     }
     if (!address) return 0;
     // The page that asked is replaced by the answer, whatever "InfoNewWindow" says.
-    CBrisovaView* view = LiveView(request.window);
-    if (!view) view = frame_.ActiveBrowserView();
-    Open(*address, brisova::RequestOpenTarget(view != nullptr), view);
+    if (CBrisovaView* view = LiveView(request.window)) view->Navigate(*address);
+    else frame_.OpenAddress(brisova::AddressSource::LibraryPage, *address);
     return 0;
 }

@@ -21,14 +21,14 @@
 #include "infolib/pseudo_address.h"
 #include "platform/prompter.h"
 
-class CMainFrame;
+class BrowserFrame;
 class CChildFrame;
 class CBrisovaView;
 
 class CLibraryCommands final : public CCmdTarget {
 public:
     // Opens the library under `libraryRoot` (the program directory + "data\MyInfoLib").
-    CLibraryCommands(CMainFrame& frame, brisova::Prompter& prompter, std::string libraryRoot,
+    CLibraryCommands(BrowserFrame& frame, brisova::Prompter& prompter, std::string libraryRoot,
                      std::unique_ptr<PageSaver> saver = std::make_unique<DocumentPageSaver>());
     ~CLibraryCommands() override;
     CLibraryCommands(const CLibraryCommands&) = delete;
@@ -63,9 +63,8 @@ private:
     void Post(Request request);
     // The view of a browser window that is still open and not closing, or null.
     static CBrisovaView* LiveView(HWND window);
-    void Open(const std::string& address, brisova::OpenTarget target, CBrisovaView* view);
 
-    CMainFrame& frame_;
+    BrowserFrame& frame_;
     brisova::Prompter& prompter_;
     std::unique_ptr<PageSaver> saver_;
     CInfoLibrary library_;

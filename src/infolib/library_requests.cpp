@@ -9,16 +9,6 @@ std::string OutputPageAddress(std::string_view root, int pageNumber) {
     return "file://" + std::string(root) + "\\webtmp\\" + std::to_string(pageNumber) + ".html";
 }
 
-OpenTarget RequestOpenTarget(bool hasActiveView) {
-    return hasActiveView ? OpenTarget::ActiveView : OpenTarget::NewWindowInFront;
-}
-
-OpenTarget ViewLibraryOpenTarget(bool hasActiveView, bool infoNewWindow, bool activeNewWindow) {
-    if (!hasActiveView) return OpenTarget::NewWindowInFront;
-    if (!infoNewWindow) return OpenTarget::ActiveView;
-    return activeNewWindow ? OpenTarget::NewWindowInFront : OpenTarget::NewWindowBehind;
-}
-
 std::string ViewLibrary(IndexPageWriter& writer, bool infoNewWindow) {
     writer.SetOpenInNewWindow(infoNewWindow);
     return ShowFolderRequest(writer, 0);

@@ -1,6 +1,6 @@
 // What the main frame does with a library request or the View command, apart from the
 // windows: the pages are written here and the address to open is returned; which window opens
-// it is decided by the open-target functions.
+// it is the placement of the library's sources (shared/open_placement.h).
 #pragma once
 
 #include "infolib/index_pages.h"
@@ -14,14 +14,6 @@ namespace brisova {
 
 // "file://" root "\webtmp\" page number ".html", as the generated pages link to each other.
 std::string OutputPageAddress(std::string_view root, int pageNumber);
-
-enum class OpenTarget { ActiveView, NewWindowInFront, NewWindowBehind };
-
-// Requests from the library's own pages stay in the active window whatever "InfoNewWindow"
-// says; without an active view a new window opens in front.
-OpenTarget RequestOpenTarget(bool hasActiveView);
-// View command: "InfoNewWindow" opens a new window, in front when "ActiveNewWindow" is set.
-OpenTarget ViewLibraryOpenTarget(bool hasActiveView, bool infoNewWindow, bool activeNewWindow);
 
 // View command: takes over "InfoNewWindow" and shows the root folder.
 std::string ViewLibrary(IndexPageWriter& writer, bool infoNewWindow);

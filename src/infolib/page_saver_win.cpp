@@ -5,10 +5,10 @@
 #include <objidl.h>
 
 #include "browser/brisova_view_win.h"
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
 #include "infolib/resource_fetcher_win.h"
 #include "infolib/saved_page_name.h"
+#include "platform/handles_win.h"
 
 namespace {
 

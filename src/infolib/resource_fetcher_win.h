@@ -16,9 +16,9 @@
 #include <optional>
 #include <string>
 
-#include "framework/handles_win.h"
 #include "infolib/complete_page.h"
 #include "platform/async_http_request_win.h"
+#include "platform/handles_win.h"
 
 // How long one resource, and all of a page's together, may take.
 struct ResourceFetchLimits {

@@ -5,9 +5,9 @@
 // callback that runs while its owner goes away can deadlock.)
 #pragma once
 
-#include "framework/handles_win.h"
 #include "online/worker_wait.h"
 #include "platform/diagnostics.h"
+#include "platform/handles_win.h"
 
 #include <algorithm>
 #include <atomic>

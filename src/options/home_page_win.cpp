@@ -1,11 +1,12 @@
 #include "options/home_page_win.h"
 
-#include "app/settings.h"
-#include "frame/address_box_win.h"
+#include "address_bar/address_box_win.h"
+#include "address_bar/address_registry_win.h"
 #include "online/file_store.h"
 #include "options/startup_list.h"
 #include "options_ids.h"
 #include "platform/registry_win.h"
+#include "shared/settings.h"
 
 namespace {
 constexpr const char* kStartPageValue = "Start Page";

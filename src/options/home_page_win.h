@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/address_registry_win.h"
-#include "framework/handles_win.h"
 #include "framework/property_sheet_win.h"
+#include "platform/handles_win.h"
 #include "platform/profile.h"
+#include "shared/system_browser_keys_win.h"
 
 class CSetHomePage final : public CPropertyPage {
 public:

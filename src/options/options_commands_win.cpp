@@ -1,7 +1,7 @@
 #include "options/options_commands_win.h"
 
 #include "browser/brisova_view_win.h"
-#include "frame/main_frame_win.h"
+#include "browser/browser_frame_win.h"
 #include "options/home_page_win.h"
 #include "options/window_pages_win.h"
 #include "resource.h"
@@ -15,9 +15,11 @@ const MessageMap* COptionsCommands::ThisMessageMap() {
     return &map;
 }
 
-COptionsCommands::COptionsCommands(CMainFrame& frame, brisova::Profile& profile, std::string programDirectory,
-                                   AddressRegistryKeys keys)
-    : frame_(frame), profile_(profile), programDirectory_(std::move(programDirectory)), keys_(std::move(keys)) {}
+COptionsCommands::COptionsCommands(BrowserFrame& frame, ApplySettings apply, brisova::Profile& profile,
+                                   std::string programDirectory, AddressRegistryKeys keys)
+    : frame_(frame),
+      apply_(std::move(apply)),
+      profile_(profile), programDirectory_(std::move(programDirectory)), keys_(std::move(keys)) {}
 
 void COptionsCommands::OnOptions() {
     CSetHomePage home(programDirectory_, profile_, keys_);
@@ -32,10 +34,10 @@ void COptionsCommands::OnOptions() {
     sheet.AddPage(newWindow);
     sheet.AddPage(closeWindow);
     sheet.AddPage(mouse);
-    if (sheet.DoModal(frame_.m_hWnd) != IDOK) return;
+    if (sheet.DoModal(frame_.OwnerWindow()) != IDOK) return;
 
     home.Save();
-    frame_.ApplySettings(brisova::WithWindowOptions(frame_.settings(), values));
+    apply_(brisova::WithWindowOptions(frame_.settings(), values));
 }
 
 void COptionsCommands::OnUpdateOptions(CCmdUI* ui) {

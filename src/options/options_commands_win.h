@@ -2,25 +2,30 @@
 // Page page at once and hands the other pages' values to the frame; Cancel changes nothing.
 #pragma once
 
+#include <functional>
 #include <string>
 
-#include "frame/address_registry_win.h"
 #include "framework/cmd_target_win.h"
 #include "platform/profile.h"
+#include "shared/settings.h"
+#include "shared/system_browser_keys_win.h"
 
-class CMainFrame;
+class BrowserFrame;
 
 class COptionsCommands final : public CCmdTarget {
 public:
-    COptionsCommands(CMainFrame& frame, brisova::Profile& profile, std::string programDirectory,
-                     AddressRegistryKeys keys);
+    // The sheet's values reach the program through `apply`, which the frame gives.
+    using ApplySettings = std::function<void(const brisova::Settings&)>;
+    COptionsCommands(BrowserFrame& frame, ApplySettings apply, brisova::Profile& profile,
+                     std::string programDirectory, AddressRegistryKeys keys);
     DECLARE_MESSAGE_MAP()
 
 private:
     void OnOptions();
     void OnUpdateOptions(CCmdUI* ui);
 
-    CMainFrame& frame_;
+    BrowserFrame& frame_;
+    ApplySettings apply_;
     brisova::Profile& profile_;
     std::string programDirectory_;
     AddressRegistryKeys keys_;

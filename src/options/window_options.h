@@ -2,7 +2,7 @@
 // the form their controls show them.
 #pragma once
 
-#include "app/settings.h"
+#include "shared/settings.h"
 
 namespace brisova {
 

@@ -17,7 +17,7 @@
 #include <optional>
 #include <string_view>
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 using ScopedInternet = UniqueHandle<NullIsInvalid<HINTERNET, ::InternetCloseHandle>>;
 

@@ -1,6 +1,6 @@
 #include "platform/registry_view_win.h"
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 #include "platform/registry_win.h"
 
 bool RegistryView::HasKey(std::string_view path) const {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 ScopedKey OpenKey(HKEY root, const char* subKey, REGSAM access) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 std::optional<DWORD> ReadRegistryDword(HKEY root, const char* subKey, const char* name);
 // An existing key, or none.

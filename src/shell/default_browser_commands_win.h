@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
-#include "frame/address_registry_win.h"
 #include "framework/cmd_target_win.h"
 #include "platform/profile.h"
 #include "platform/prompter.h"
 #include "platform/registry_view_win.h"
+#include "shared/system_browser_keys_win.h"
 
 class CDefaultBrowserCommands final : public CCmdTarget {
 public:

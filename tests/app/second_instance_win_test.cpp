@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <cstring>
 
-#include "app/startup_rules.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
+#include "shared/startup_rules.h"
 
 namespace {
 std::string ProgramBesideTests() {

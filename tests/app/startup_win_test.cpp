@@ -1,7 +1,7 @@
 #include "support/app_fixture_win.h"
 
-#include "app/startup_rules.h"
 #include "resource.h"
+#include "shared/startup_rules.h"
 
 using Strings = std::vector<std::string>;
 

@@ -2,9 +2,9 @@
 // fixture's program directory has a Cyrillic name, so every test here also runs from there.
 #include "support/app_fixture_win.h"
 
-#include "app/startup_rules.h"
-#include "frame/address_bar_win.h"
+#include "address_bar/address_bar_win.h"
 #include "framework/text_win.h"
+#include "shared/startup_rules.h"
 
 using Strings = std::vector<std::string>;
 

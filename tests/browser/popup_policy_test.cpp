@@ -1,4 +1,3 @@
-#include "browser/open_source_rules.h"
 #include "browser/popup_policy.h"
 
 #include <gtest/gtest.h>
@@ -74,29 +73,4 @@ TEST(ElapsedWithin, EarlierReadingsAndExtremeCountersAreSafe) {
     EXPECT_TRUE(ElapsedWithin(-5, 0, 10, 1));
     EXPECT_FALSE(ElapsedWithin(INT64_MIN, INT64_MAX, 1, 5));
     EXPECT_TRUE(ElapsedWithin(INT64_MAX - 1, INT64_MAX, INT64_MAX, 1));
-}
-
-TEST(OpenSourceRules, WithoutAWindowANewOneComesForwardExceptFromHistory) {
-    Settings s;
-    s.activeNewWindow = 0;
-    for (AddressSource src : {AddressSource::AddressBar, AddressSource::Favorites, AddressSource::Library,
-                              AddressSource::Search}) {
-        EXPECT_EQ(PlaceOpenedAddress(src, false, s), (OpenPlacement{true, true}));
-    }
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::History, false, s), (OpenPlacement{true, false}));
-}
-
-TEST(OpenSourceRules, EachSourceFollowsItsOwnFlagAndSearchAlwaysComesForward) {
-    Settings s;
-    s.activeNewWindow = 0;
-    s.favNewWindow = 1;
-    s.searchNewWindow = 1;
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::AddressBar, true, s), (OpenPlacement{false, false}));
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::Favorites, true, s), (OpenPlacement{true, false}));
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::Search, true, s), (OpenPlacement{true, true}));
-    s.activeNewWindow = 1;
-    s.hisNewWindow = 1;
-    s.infoNewWindow = 1;
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::History, true, s), (OpenPlacement{true, true}));
-    EXPECT_EQ(PlaceOpenedAddress(AddressSource::Library, true, s), (OpenPlacement{true, true}));
 }

@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-#include "app/startup_rules.h"
 #include "resource.h"
+#include "shared/startup_rules.h"
 
 using Strings = std::vector<std::string>;
 

@@ -9,7 +9,7 @@
 
 #include "browser/control_site_win.h"
 #include "browser/web_browser_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 class RecordingEvents final : public BrowserEvents {

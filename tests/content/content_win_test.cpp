@@ -4,7 +4,7 @@
 #include "infolib/library_fixture_win.h"
 
 #include "content_ids.h"
-#include "frame/menu_helpers_win.h"
+#include "framework/menu_helpers_win.h"
 #include "resource.h"
 
 using Strings = std::vector<std::string>;

@@ -31,8 +31,8 @@ TEST_F(DockRow, BarsShareTheRowAndTheirEdgesStopAtTheLimits) {
     ASSERT_TRUE(Start());
     SetClientWidth(800);
     CSizingControlBarG upper, lower;
-    ASSERT_TRUE(upper.Create("Upper", &frame(), 201));
-    ASSERT_TRUE(lower.Create("Lower", &frame(), 202));
+    ASSERT_TRUE(upper.Create("Upper", frame().m_hWnd, 201));
+    ASSERT_TRUE(lower.Create("Lower", frame().m_hWnd, 202));
     CDockSite& site = *frame().dockSite();
     site.Dock(upper, brisova::DockSide::Left);
     site.Dock(lower, brisova::DockSide::Left);
@@ -80,7 +80,7 @@ TEST_F(DockRow, TheGripperMovesABarToAnotherSideOrIntoAMiniFrame) {
     ASSERT_TRUE(Start());
     SetClientWidth(800);
     CSizingControlBarCF bar;
-    ASSERT_TRUE(bar.Create("Moving", &frame(), 203));
+    ASSERT_TRUE(bar.Create("Moving", frame().m_hWnd, 203));
     CDockSite& site = *frame().dockSite();
     site.Dock(bar, brisova::DockSide::Left);
     site.Show(bar, true);
@@ -149,7 +149,7 @@ TEST_F(DockRow, TheFullWindowDragSettingCountsFromTheNextSettingsChange) {
     ASSERT_TRUE(Start());
     SetClientWidth(800);
     CSizingControlBarG bar;
-    ASSERT_TRUE(bar.Create("Bar", &frame(), 204));
+    ASSERT_TRUE(bar.Create("Bar", frame().m_hWnd, 204));
     frame().dockSite()->Dock(bar, brisova::DockSide::Left);
     frame().dockSite()->Show(bar, true);
     PumpPending();

@@ -12,10 +12,10 @@
 #include <string>
 #include <thread>
 
-#include "app/startup_rules.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 #include "platform/profile.h"
 #include "resource.h"
+#include "shared/startup_rules.h"
 
 namespace {
 std::string Directory(const std::string& path) {

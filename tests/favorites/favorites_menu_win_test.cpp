@@ -14,8 +14,8 @@
 #include <set>
 
 #include "controls/icon_menu_win.h"
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
+#include "platform/handles_win.h"
 #include "resource.h"
 
 // Every allocation of the test program is counted, so that a test can see records that are never

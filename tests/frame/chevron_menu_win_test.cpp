@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "controls/icon_menu_win.h"
-#include "frame/menu_helpers_win.h"
+#include "framework/menu_helpers_win.h"
 #include "resource.h"
 
 namespace {

@@ -1,6 +1,4 @@
-#include "frame/ampersand_text.h"
 #include "frame/command_state.h"
-#include "frame/tab_rules.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -44,25 +42,32 @@ TEST(NewButton, TypeSelectsTheCommand) {
     EXPECT_FALSE(NewButtonCommand(-1));
 }
 
-TEST(TabText, TitleElseAddressAtMost100) {
-    EXPECT_EQ(TabText("Title", "http://a/"), "Title");
-    EXPECT_EQ(TabText("", "http://a/"), "http://a/");
-    EXPECT_EQ(TabText(std::string(150, 'x'), "a"), std::string(100, 'x'));
-    std::string cyrillic;
-    for (int i = 0; i < 150; ++i) cyrillic += "Ж";
-    EXPECT_EQ(TabText(cyrillic, "a"), cyrillic.substr(0, 200));
-}
+TEST(CommandState, ViewMenuMarks) {
+    CommandContext c;
+    // No text size chosen yet: no bullet anywhere.
+    for (unsigned id = ID_FONT_LARGEST; id <= ID_FONT_SMALLEST; ++id) {
+        EXPECT_TRUE(QueryCommandState(id, c).radio);
+        EXPECT_FALSE(QueryCommandState(id, c).checked);
+        EXPECT_TRUE(QueryCommandState(id, c).enabled);
+    }
+    c.textSizePosition = 4;
+    EXPECT_TRUE(QueryCommandState(ID_FONT_SMALLEST, c).checked);
+    EXPECT_FALSE(QueryCommandState(ID_FONT_MEDIUM, c).checked);
 
-TEST(AmpersandText, DoubledForTheControlsAndReadBackSingle) {
-    EXPECT_EQ(DoubleAmpersands("Fish & Chips"), "Fish && Chips");
-    EXPECT_EQ(DoubleAmpersands("&&"), "&&&&");
-    for (std::string text : {"Fish & Chips", "&&", "&", "a&&&b", "plain"})
-        EXPECT_EQ(SingleAmpersands(DoubleAmpersands(text)), text);
-}
+    // "Auto Select" follows "AutoDetect", and is left alone when its key is missing.
+    EXPECT_FALSE(QueryCommandState(ID_ENCODING_AUTO, c).markKnown);
+    c.autoDetect = true;
+    EXPECT_TRUE(QueryCommandState(ID_ENCODING_AUTO, c).markKnown);
+    EXPECT_TRUE(QueryCommandState(ID_ENCODING_AUTO, c).checked);
 
-TEST(TabBand, RowsAndRowHeight) {
-    EXPECT_EQ(TabBandHeight(22, 1), 22);
-    EXPECT_EQ(TabBandHeight(22, 2), 50);
-    EXPECT_EQ(TabBandHeight(0, 0), 20);
-    EXPECT_EQ(TabBandHeight(22, 3), 75);
+    c.fullScreen = true;
+    c.workOffline = true;
+    EXPECT_TRUE(QueryCommandState(ID_VIEW_FULLSCREEN, c).checked);
+    EXPECT_TRUE(QueryCommandState(ID_WORK_OFFLINE, c).checked);
+    // The page commands of the File and Edit menus need a window; the tool commands do not.
+    for (unsigned id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_SAVE_AS, ID_FILE_PROPERTY, ID_SEND_PAGE,
+                        ID_SEND_LINK, ID_EDIT_FIND, ID_EDIT_SELECT_ALL, ID_VIEW_SOURCE})
+        EXPECT_FALSE(QueryCommandState(id, c).enabled) << id;
+    for (unsigned id : {ID_INTERNET_OPTIONS, ID_VIEW_SEARCH, ID_CLEAR_ALL, ID_MAIL_NEW, ID_HELP_CONTENTS, ID_ENCODING_FIRST})
+        EXPECT_TRUE(QueryCommandState(id, c).enabled) << id;
 }

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/startup_rules.h"
 #include "platform/profile.h"
+#include "shared/startup_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);

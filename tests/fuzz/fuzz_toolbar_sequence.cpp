@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame/toolbar_sequence.h"
 #include "platform/profile.h"
+#include "toolbar/toolbar_sequence.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     brisova::MemoryProfile profile;

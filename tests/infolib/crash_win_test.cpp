@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "framework/handles_win.h"
 #include "infolib/complete_page.h"
 #include "infolib/info_library_store.h"
 #include "infolib/library_files.h"
@@ -16,6 +15,7 @@
 #include "infolib/tree_file.h"
 #include "online/temp_dir.h"
 #include "platform/disk_file.h"
+#include "platform/handles_win.h"
 
 namespace {
 

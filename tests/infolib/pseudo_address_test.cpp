@@ -69,15 +69,6 @@ TEST(RowCut, RemovesOneRowWithItsMarkers) {
     EXPECT_FALSE(CutPageRow("<!--E3-->x<!--B3-->", 3));
 }
 
-TEST(OpenTargets, LibraryLinksStayInTheWindowOnlyTheViewCommandObeysTheSetting) {
-    EXPECT_EQ(RequestOpenTarget(true), OpenTarget::ActiveView);
-    EXPECT_EQ(RequestOpenTarget(false), OpenTarget::NewWindowInFront);
-    EXPECT_EQ(ViewLibraryOpenTarget(true, false, true), OpenTarget::ActiveView);
-    EXPECT_EQ(ViewLibraryOpenTarget(true, true, true), OpenTarget::NewWindowInFront);
-    EXPECT_EQ(ViewLibraryOpenTarget(true, true, false), OpenTarget::NewWindowBehind);
-    EXPECT_EQ(ViewLibraryOpenTarget(false, true, false), OpenTarget::NewWindowInFront);
-}
-
 namespace {
 
 class Requests : public ::testing::Test {

@@ -2,8 +2,8 @@
 // a program directory of their own.
 #include "online/online_services_win.h"
 
-#include "framework/handles_win.h"
 #include "online/time_file.h"
+#include "platform/handles_win.h"
 #include "support/caught_failures_win.h"
 #include "support/loopback_http_server_win.h"
 #include "temp_dir.h"

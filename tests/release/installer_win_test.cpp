@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "brisova_version.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 
 namespace {
 constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brisova";

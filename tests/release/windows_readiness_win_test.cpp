@@ -10,7 +10,7 @@
 
 #include "brisova_version.h"
 #include "browser/browser_emulation_win.h"
-#include "framework/handles_win.h"
+#include "platform/handles_win.h"
 #include "support/app_fixture_win.h"
 
 namespace {

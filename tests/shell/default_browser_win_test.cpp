@@ -1,7 +1,7 @@
 // "Set as Default Browser..." on the registry, under associations of the test's own.
 #include <gtest/gtest.h>
 
-#include "frame/menu_helpers_win.h"
+#include "framework/menu_helpers_win.h"
 #include "platform/registry_win.h"
 #include "resource.h"
 #include "support/app_fixture_win.h"

@@ -5,8 +5,8 @@
 
 #include <fstream>
 
-#include "framework/handles_win.h"
 #include "framework/text_win.h"
+#include "platform/handles_win.h"
 
 void WriteInternetShortcut(const std::string& path, const std::string& address) {
     std::ofstream(path, std::ios::binary) << "[InternetShortcut]\r\n" << (address.empty() ? "" : "URL=" + address + "\r\n");

@@ -1,0 +1,8 @@
+// Image lists cut from the program's bitmap strips, magenta being transparent.
+#pragma once
+
+#include "platform/handles_win.h"
+
+// A masked image list of `width` x `height` images cut from bitmap resource `bitmapId`, with room
+// for `initialCount` images and growing by one. Empty when the bitmap or the list cannot be made.
+ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initialCount);

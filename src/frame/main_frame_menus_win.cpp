@@ -1,0 +1,93 @@
+// The frame's menus beyond the menu bar: the pop-ups of the tool bar's drop-down buttons, the
+// back and forward lists, and the owner-drawn items of every menu the frame owns.
+#include "frame/main_frame_win.h"
+
+#include "browser/child_frame_win.h"
+#include "framework/menu_helpers_win.h"
+#include "resource.h"
+#include "shared/ampersand_text.h"
+
+LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
+    CPopupCommands::TrimToolsMenu(reinterpret_cast<HMENU>(wParam));
+    LRESULT result = CFrameWnd::OnInitMenuPopup(wParam, lParam);
+    favorites_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+    return result;
+}
+
+LRESULT CMainFrame::OnMeasureItem(WPARAM, LPARAM lParam) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    const bool measured = measure && measure->CtlType == ODT_MENU && iconMenu_.MeasureItem(*measure);
+    LRESULT result = Default();
+    return measured ? TRUE : result;
+}
+
+LRESULT CMainFrame::OnDrawItem(WPARAM, LPARAM lParam) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const bool drawn = draw && draw->CtlType == ODT_MENU && iconMenu_.DrawItem(*draw);
+    LRESULT result = Default();
+    return drawn ? TRUE : result;
+}
+
+HMENU CMainFrame::ButtonMenu(UINT command) const {
+    HMENU main = menuBar_.menu();
+    switch (command) {
+    case ID_NEW_BUTTON: return FindSubMenu(FindSubMenu(main, "&File"), "&New\tCtrl+N");
+    case ID_FONT_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Fo&nts");
+    case ID_ENCODING_BUTTON: return FindSubMenu(FindSubMenu(main, "&View"), "Enco&ding");
+    case ID_MAIL_BUTTON: return FindSubMenu(FindSubMenu(main, "&Tools"), "&Mail");
+    default: return nullptr;
+    }
+}
+
+void CMainFrame::ShowButtonMenu(UINT command, RECT button) {
+    if (HMENU menu = ButtonMenu(command))
+        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+}
+
+void CMainFrame::ShowTravelMenu(bool back, RECT button) {
+    CChildFrame* window = ActiveWindow();
+    CBrisovaView* view = window ? window->view() : nullptr;
+    if (!view || !view->control()) return;
+    const HWND windowHandle = window->m_hWnd;
+    std::vector<std::string> titles = view->control()->TravelLogTitles(back);
+    if (titles.empty()) return;
+    ScopedMenu menu(::CreatePopupMenu());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        std::string label = titles[i].empty() ? " " : brisova::DoubleAmpersands(titles[i]);
+        ::AppendMenuA(menu.get(), MF_STRING, i + 1, label.c_str());
+    }
+    int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
+                                 button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+    if (steps <= 0) return;
+    // A page may close its window while the menu is open: the view is looked up again.
+    if (!::IsWindow(windowHandle) || !ActiveWindow() || ActiveWindow()->m_hWnd != windowHandle) return;
+    view = ActiveWindow()->view();
+    if (!view || view->closing()) return;
+    if (back) view->GoBack(steps);
+    else view->GoForward(steps);
+}
+
+void CMainFrame::OnToolBarDropDown(NMHDR* header, LRESULT* result) {
+    *result = TBDDRET_DEFAULT;
+    auto* info = reinterpret_cast<NMTOOLBARA*>(header);
+    RECT button = info->rcButton;
+    ::MapWindowPoints(header->hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    auto command = static_cast<UINT>(info->iItem);
+    if (command == ID_GO_BACK || command == ID_GO_FORWARD) ShowTravelMenu(command == ID_GO_BACK, button);
+    else ShowButtonMenu(command, button);
+}
+
+bool CMainFrame::ButtonRect(UINT command, RECT& onScreen) const {
+    for (HWND bar : commandBars()) {
+        int index = static_cast<int>(::SendMessageA(bar, TB_COMMANDTOINDEX, command, 0));
+        if (index < 0 || !::SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&onScreen))) continue;
+        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
+        return true;
+    }
+    return false;
+}
+
+void CMainFrame::OnMenuButton(UINT id) {
+    RECT button{};
+    if (ButtonRect(id, button)) ShowButtonMenu(id, button);
+}

@@ -1,0 +1,162 @@
+#include "tab_bar/tab_bar_win.h"
+
+#include "shared/ampersand_text.h"
+
+#include <vector>
+
+#include "framework/text_win.h"
+#include "tab_bar/tab_rules.h"
+
+const MessageMap* CTabBar::ThisMessageMap() {
+    static const MessageEntry entries[] = {
+        MessageHandler<WM_MBUTTONUP, &CTabBar::OnMiddleButtonUp>(),
+        MessageHandler<WM_LBUTTONDBLCLK, &CTabBar::OnLeftButtonDoubleClick>(),
+    };
+    static const MessageMap map(&CWnd::ThisMessageMap, entries);
+    return &map;
+}
+
+bool CTabBar::Create(HWND parent, UINT id, HFONT font) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_MULTILINE | TCS_FIXEDWIDTH |
+                  TCS_RAGGEDRIGHT | TCS_TOOLTIPS | TCS_FOCUSNEVER | TCS_FORCELABELLEFT;
+    if (!CreateEx(0, WC_TABCONTROLA, "", style, RECT{0, 0, 300, 19}, parent, id)) return false;
+    SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(155, 22));
+    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return true;
+}
+
+int CTabBar::Count() const {
+    return static_cast<int>(SendMessage(TCM_GETITEMCOUNT));
+}
+
+int CTabBar::Selection() const {
+    return static_cast<int>(SendMessage(TCM_GETCURSEL));
+}
+
+int CTabBar::RowCount() const {
+    return static_cast<int>(SendMessage(TCM_GETROWCOUNT));
+}
+
+int CTabBar::FirstTabHeight() const {
+    RECT r{};
+    if (Count() == 0 || !SendMessage(TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r))) return 0;
+    return r.bottom - r.top;
+}
+
+CChildFrame* CTabBar::WindowAt(int index) const {
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    if (!SendMessage(TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) return nullptr;
+    return reinterpret_cast<CChildFrame*>(item.lParam);
+}
+
+std::string CTabBar::TextAt(int index) const {
+    return brisova::SingleAmpersands(LabelAt(index));
+}
+
+std::string CTabBar::LabelAt(int index) const {
+    // Room for the longest label: characters of four UTF-8 bytes, or "&"s, each doubled.
+    std::vector<char> buffer(4 * brisova::kMaxTabText + 2);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    if (!SendMessage(TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) return {};
+    return item.pszText ? std::string(item.pszText) : std::string();
+}
+
+void CTabBar::LayoutChanged() const {
+    if (onLayoutChanged) onLayoutChanged();
+}
+
+int CTabBar::AddTab(CChildFrame* window, const std::string* text) {
+    std::string label = brisova::DoubleAmpersands(text ? *text : brisova::kUntitledTabText);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = label.data();
+    item.lParam = reinterpret_cast<LPARAM>(window);
+    int before = Count();
+    int position = insertionCounter_ < before ? insertionCounter_ : before;
+    SendMessage(TCM_INSERTITEMA, position, reinterpret_cast<LPARAM>(&item));
+    ++insertionCounter_;
+    LayoutChanged();
+    return position;
+}
+
+int CTabBar::FindTab(const CChildFrame* window) const {
+    int count = Count();
+    for (int i = 0; i < count; ++i)
+        if (WindowAt(i) == window) return i;
+    return -1;
+}
+
+int CTabBar::FindOrAddTab(CChildFrame* window) {
+    int index = FindTab(window);
+    return index >= 0 ? index : AddTab(window, nullptr);
+}
+
+void CTabBar::SelectTabOf(CChildFrame* window) {
+    int index = FindOrAddTab(window);
+    if (index != Selection()) SendMessage(TCM_SETCURSEL, index);
+}
+
+bool CTabBar::RemoveTabOf(CChildFrame* window) {
+    int index = FindTab(window);
+    if (index < 0) return false;
+    SendMessage(TCM_DELETEITEM, index);
+    LayoutChanged();
+    return true;
+}
+
+void CTabBar::SetTabText(const CChildFrame* window, const std::string& text) {
+    int index = FindTab(window);
+    if (index < 0) return;
+    std::string label = brisova::DoubleAmpersands(text);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = label.data();
+    SendMessage(TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+int CTabBar::HitTest(LPARAM point) const {
+    TCHITTESTINFO hit{};
+    hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    int index = static_cast<int>(SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return (hit.flags & (TCHT_ONITEMICON | TCHT_ONITEMLABEL)) ? index : -1;
+}
+
+LRESULT CTabBar::OnMiddleButtonUp(WPARAM, LPARAM lParam) {
+    int index = HitTest(lParam);
+    LRESULT result = Default();
+    if (index >= 0 && closeOnMiddleClick_ == 1)
+        if (CWnd* window = reinterpret_cast<CWnd*>(WindowAt(index))) window->PostMessage(WM_CLOSE);
+    return result;
+}
+
+LRESULT CTabBar::OnLeftButtonDoubleClick(WPARAM, LPARAM lParam) {
+    int index = HitTest(lParam);
+    LRESULT result = Default();
+    if (index >= 0 && closeOnDoubleClick_ != 0)
+        if (CWnd* window = reinterpret_cast<CWnd*>(WindowAt(index))) window->PostMessage(WM_CLOSE);
+    return result;
+}
+
+bool CTabBar::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
+    // The tab tooltips ask for their text: the tab's own label, since they read "&" the same way.
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        tipText_ = LabelAt(static_cast<int>(header->idFrom));
+        info->lpszText = tipText_.data();
+        *result = 0;
+        return true;
+    }
+    if (header->code == TTN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        tipTextWide_ = WideFromNarrow(LabelAt(static_cast<int>(header->idFrom)));
+        info->lpszText = tipTextWide_.data();
+        *result = 0;
+        return true;
+    }
+    return false;
+}

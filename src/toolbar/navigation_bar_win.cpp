@@ -1,0 +1,39 @@
+#include "toolbar/navigation_bar_win.h"
+
+#include "resource.h"
+
+const MessageMap* CNavigationBar::ThisMessageMap() {
+    static const MessageMap map(&CWnd::ThisMessageMap);
+    return &map;
+}
+
+bool CNavigationBar::Create(HWND parent, UINT id) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                  TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS;
+    if (!CreateEx(0, TOOLBARCLASSNAMEA, "", style, RECT{0, 0, 0, 0}, parent, id)) return false;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    images_.reset(::ImageList_LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDB_NAVBAR), 15, 0, RGB(255, 0, 255),
+                                         IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(15, 15));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    const TBBUTTON buttons[] = {
+        {5, ID_GO_BACK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
+        {4, ID_GO_FORWARD, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
+        {2, ID_FILE_CLOSE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
+    };
+    SendMessage(TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(buttons));
+    SendMessage(TB_AUTOSIZE);
+    return true;
+}
+
+int CNavigationBar::ButtonHeight() const {
+    RECT r{};
+    SendMessage(TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return r.bottom - r.top;
+}
+
+int CNavigationBar::Width() const {
+    SIZE size{};
+    SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+    return size.cx;
+}
