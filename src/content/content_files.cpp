@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "infolib/library_paths.h"
+#include "platform/utf8_text.h"
 
 namespace brisova {
 
@@ -59,7 +60,7 @@ std::optional<std::string> ReadFile(const std::string& path, std::size_t limit) 
         if (n == 0) break;
         bytes.append(chunk, n);
     }
-    return bytes;
+    return std::string(WithoutByteOrderMark(bytes));
 }
 }  // namespace
 

@@ -1,8 +1,11 @@
 #include "options/startup_list.h"
 
+#include "platform/utf8_text.h"
+
 namespace brisova {
 
 std::vector<std::string> ReadStartupList(std::string_view text) {
+    text = WithoutByteOrderMark(text);
     std::vector<std::string> entries;
     std::size_t start = 0;
     while (start < text.size()) {

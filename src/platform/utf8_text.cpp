@@ -18,4 +18,9 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t maxCharacters) {
     return text;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
+}
+
 }  // namespace brisova

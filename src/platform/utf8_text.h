@@ -16,4 +16,8 @@ std::size_t Utf8Length(std::string_view text);
 // The longest start of text with at most maxCharacters characters; never ends inside one.
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxCharacters);
 
+// The text without the byte-order mark (EF BB BF) that editors on Windows put before UTF-8
+// text; read as text, the mark would become part of the first line.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
 }  // namespace brisova

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/ascii_case.h"
+#include "platform/utf8_text.h"
 
 namespace brisova {
 
@@ -97,6 +98,7 @@ std::vector<std::string> DecodeWindowRecord(const Bytes& record) {
 }
 
 std::vector<std::string> StartupPages(std::string_view fileText) {
+    fileText = WithoutByteOrderMark(fileText);
     std::vector<std::string> pages;
     std::size_t start = 0;
     while (start < fileText.size()) {

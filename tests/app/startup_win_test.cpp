@@ -31,6 +31,14 @@ TEST_F(AppFixture, StartupPagesOpenInFileOrderAfterTheHomePage) {
     EXPECT_EQ(ActiveWindow(), Windows()[2]);
 }
 
+TEST_F(AppFixture, StartupPagesWrittenWithAByteOrderMarkOpenTheirAddresses) {
+    WriteSetting("EnableHomePage", "0");
+    WriteSetting("EnableStartup", "1");
+    WriteProgramFile("data\\startup", "\xEF\xBB\xBFhttp://a.example/\r\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Addresses(), Strings{"http://a.example/"});
+}
+
 TEST_F(AppFixture, InterruptedRunIsRestoredWhenTheUserAgrees) {
     WriteSetting("EnableHomePage", "0");
     brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});

@@ -137,6 +137,31 @@ TEST(VendorLinks, DefaultsUnderExampleUntilTheFileSaysOtherwise) {
     EXPECT_EQ(CommentsMailAddress(ParseVendorLinks("Comments=mailto:me@x.example")), "mailto:me@x.example");
 }
 
+// Editors on Windows start UTF-8 files with a byte-order mark; it belongs to no line.
+TEST(ContentFiles, AByteOrderMarkIsNotPartOfAnyFile) {
+    TempDir dir;
+    ContentFiles files(ProgramDirectory(dir));
+    const std::string mark = "\xEF\xBB\xBF";
+    dir.Write("data/mosttips/info", mark + "2\r\n");
+    dir.Write("data/mosttips/t1", mark + "First tip");
+    dir.Write("data/donate/info", mark + "Thank you");
+    dir.Write("data/donate/data", mark + "Give a little\r\nhttp://give.example/\r\n");
+    dir.Write("data/shop", mark + ShopText(1, "shop"));
+    dir.Write("data/travel", mark + ShopText(1, "travel"));
+    dir.Write("data/vendor", mark + "HomePage=http://home.example/\r\n");
+    EXPECT_EQ(files.TipCount(), 2);
+    EXPECT_EQ(files.Tip(1), "First tip");
+    EXPECT_EQ(files.DonationText(), "Thank you");
+    ASSERT_EQ(files.DonationChoices().size(), 1u);
+    EXPECT_EQ(files.DonationChoices()[0].label, "Give a little");
+    ShopMenu menu = files.ShopAndTravel();
+    ASSERT_EQ(menu.shop.size(), 1u);
+    EXPECT_EQ(menu.shop[0].label, "shop entry 0");
+    ASSERT_EQ(menu.travel.size(), 1u);
+    EXPECT_EQ(menu.travel[0].label, "travel entry 0");
+    EXPECT_EQ(files.Vendor().homePage, "http://home.example/");
+}
+
 // The files the installation ships: every counted tip exists and says something, every list
 // reads to its end, and every address points at a host the distributor replaces.
 TEST(InstalledContent, ShippedFilesAreCompleteAndUseExampleHosts) {

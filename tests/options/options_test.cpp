@@ -11,6 +11,7 @@ TEST(StartupList, EveryLineIsAnEntryAndTheListSurvivesARewrite) {
     EXPECT_EQ(ReadStartupList("a\n\nb\n"), (List{"a", "", "b"}));
     EXPECT_EQ(ReadStartupList("a\r\n\r\nb"), (List{"a", "", "b"}));
     EXPECT_EQ(ReadStartupList("\n"), List{""});
+    EXPECT_EQ(ReadStartupList("\xEF\xBB\xBF" "a\nb"), (List{"a", "b"}));
     const List entries{"http://one/", "", "http://two/?q=a b"};
     EXPECT_EQ(ReadStartupList(StartupListText(entries)), entries);
 }

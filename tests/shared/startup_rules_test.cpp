@@ -68,6 +68,8 @@ TEST(StartupPages, LinesInOrderWithoutLineEnds) {
     EXPECT_EQ(StartupPages("http://a/\r\nhttp://b/\n\n  \nhttp://c/"),
               (std::vector<std::string>{"http://a/", "http://b/", "http://c/"}));
     EXPECT_TRUE(StartupPages("").empty());
+    EXPECT_EQ(StartupPages("\xEF\xBB\xBFhttp://a/\r\n"), std::vector<std::string>{"http://a/"});
+    EXPECT_EQ(StartupPages("\xEF\xBB\xBF\r\n"), std::vector<std::string>{});
 }
 
 TEST(Settings, DefaultsWhenTheFileIsEmptyAndEveryKeyWritten) {
