@@ -99,7 +99,7 @@ CMailCommands::CMailCommands(BrowserFrame& frame, brisova::Prompter& prompter)
 
 void CMailCommands::SendWithMapi(const std::string& path) const {
     using SendDocuments = ULONG(WINAPI*)(ULONG_PTR, LPSTR, LPSTR, LPSTR, ULONG);
-    ScopedModule mapi(::LoadLibraryA("mapi32.dll"));
+    ScopedModule mapi = LoadSystemModule("mapi32.dll");
     auto send = mapi ? reinterpret_cast<SendDocuments>(::GetProcAddress(mapi.get(), "MAPISendDocuments")) : nullptr;
     if (!send) {
         prompter_.Ask("This function need MAPI", brisova::PromptButtons::Ok);
@@ -115,7 +115,7 @@ void CMailCommands::OnPageByEmail() {
     CBrisovaView* view = frame_.ActiveBrowserView();
     if (!view) return;
     const std::string address = view->address();
-    if (std::optional<std::string> local = brisova::LocalPagePath(address)) {
+    if (std::optional<std::string> local = brisova::LocalAttachmentPath(address)) {
         sendAttachment_(*local);
         return;
     }

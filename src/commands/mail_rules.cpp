@@ -87,23 +87,38 @@ std::optional<std::string> LocalPagePath(std::string_view address) {
     if (StartsWith(address, "file:///")) path = PercentDecode(address.substr(8));
     else if (StartsWith(address, "file://")) path = "//" + PercentDecode(address.substr(7));
     else path = PercentDecode(address.substr(5));
-    for (char& c : path)
+    for (char& c : path) {
+        // A decoded NUL would end the name early and name another file; no file name holds a
+        // control character.
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::nullopt;
         if (c == '/') c = '\\';
+    }
     if (path.empty() || path == "\\\\") return std::nullopt;
     return path;
 }
 
+std::optional<std::string> LocalAttachmentPath(std::string_view address) {
+    std::optional<std::string> path = LocalPagePath(address);
+    if (!path || path->find(';') != std::string::npos) return std::nullopt;
+    return path;
+}
+
 std::string SafeAttachmentName(std::string_view title, std::size_t maxBytes) {
-    std::string name(CutAtCharacter(MailNameFromTitle(title), maxBytes));
-    for (char& c : name)
-        if (IsForbiddenInFileName(static_cast<unsigned char>(c))) c = '_';
-    // Windows drops trailing dots and blanks, which would make "a." and "a" the same file and
-    // ".." the parent directory.
-    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-    std::size_t first = name.find_first_not_of(' ');
-    name.erase(0, first == std::string::npos ? name.size() : first);
+    const auto cutAndClean = [maxBytes](std::string_view text) {
+        std::string name(CutAtCharacter(text, maxBytes));
+        for (char& c : name)
+            if (IsForbiddenInFileName(static_cast<unsigned char>(c))) c = '_';
+        // Windows drops trailing dots and blanks, which would make "a." and "a" the same file
+        // and ".." the parent directory.
+        while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+        std::size_t first = name.find_first_not_of(' ');
+        name.erase(0, first == std::string::npos ? name.size() : first);
+        return name;
+    };
+    std::string name = cutAndClean(MailNameFromTitle(title));
     if (name.empty()) return "page";
-    if (IsDeviceName(std::string_view(name))) name.insert(0, "_");
+    // The mark goes in before the cut, so that the name keeps its bound.
+    if (IsDeviceName(std::string_view(name))) name = cutAndClean("_" + name);
     return name;
 }
 

@@ -24,7 +24,12 @@ std::string LinkMailAddress(std::string_view address, std::string_view title);
 // The file a local page ("file:" address) stands for, with its escapes decoded and '\' as the
 // separator: "file:///C:/My%20Pages/a.htm" is "C:\My Pages\a.htm", "file://host/share/a.htm"
 // is "\\host\share\a.htm". Nothing for any other address or one without a path.
+// A decoded control character (a NUL among them) makes it no local page.
 std::optional<std::string> LocalPagePath(std::string_view address);
+
+// The local page's file when the mail system can take it as an attachment as it is: not when
+// its path holds ';', which separates attachments. Such a page goes through a copy.
+std::optional<std::string> LocalAttachmentPath(std::string_view address);
 
 // A file name (without extension) for the temporary copy of a page: the mail name of its title,
 // cut to at most `maxBytes` at a character boundary, with every character that a file name

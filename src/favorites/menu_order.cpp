@@ -108,7 +108,8 @@ std::optional<MenuOrder> ParseMenuOrder(std::span<const std::uint8_t> value) {
         const std::size_t start = read.cursor;
         MenuOrderEntry entry;
         entry.size = read.Number<std::uint32_t>(end);
-        if (entry.size == 0 || entry.size > end - start) break;
+        // An entry too short for its fixed fields would claim position 0 with fields it lacks.
+        if (entry.size < kEntryFields || entry.size > end - start) break;
         const std::size_t limit = start + entry.size;
         entry.position = static_cast<std::int32_t>(read.Number<std::uint32_t>(limit));
         entry.reserved1 = read.Number<std::uint16_t>(limit);

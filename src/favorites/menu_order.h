@@ -43,7 +43,8 @@ struct MenuOrder {
 
 // Parses a stored "Order" value. Nothing when it holds no entry: shorter than its 20-byte
 // header, a count below 1 or larger than the value can hold, or a first entry that is damaged.
-// An entry whose size is 0 or runs past the value ends the parse; the entries before it stay.
+// An entry too short for its fixed fields, or one that runs past the value, ends the parse;
+// the entries before it stay.
 std::optional<MenuOrder> ParseMenuOrder(std::span<const std::uint8_t> value);
 
 // UTF-16 (little-endian code units) as UTF-8; a lone surrogate becomes U+FFFD.

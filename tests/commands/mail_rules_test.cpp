@@ -25,6 +25,15 @@ TEST(LocalPage, TheAttachmentIsTheFileItself) {
     EXPECT_FALSE(LocalPagePath("File:///C:/a.htm"));
     EXPECT_FALSE(LocalPagePath("file:///"));
     EXPECT_FALSE(LocalPagePath("file://"));
+    // A decoded NUL or control character would name another file.
+    EXPECT_FALSE(LocalPagePath("file:///C:/docs/a.htm%00.txt"));
+    EXPECT_FALSE(LocalPagePath("file:///C:/docs/a%0A.htm"));
+    EXPECT_FALSE(LocalPagePath("file:///C:/docs/a%7F.htm"));
+    // ';' separates attachments: such a page is attached through a copy.
+    EXPECT_EQ(LocalPagePath("file:///C:/docs/a;b.htm"), "C:\\docs\\a;b.htm");
+    EXPECT_FALSE(LocalAttachmentPath("file:///C:/docs/a;b.htm"));
+    EXPECT_FALSE(LocalAttachmentPath("file:///C:/docs/a%3Bb.htm"));
+    EXPECT_EQ(LocalAttachmentPath("file:///C:/docs/ab.htm"), "C:\\docs\\ab.htm");
 }
 
 TEST(AttachmentName, HostileTitlesStayOneHarmlessFileName) {
@@ -45,6 +54,10 @@ TEST(AttachmentName, HostileTitlesStayOneHarmlessFileName) {
     // Cut before a character that does not fit whole: 63 bytes, then a 2-byte "é".
     std::string accented = std::string(63, 'a') + "\xC3\xA9" + "tail";
     EXPECT_EQ(SafeAttachmentName(accented), std::string(63, 'a'));
+    // A device name's mark counts against the bound.
+    const std::string device = SafeAttachmentName("CON." + std::string(70, 'x'));
+    EXPECT_EQ(device, "_CON." + std::string(59, 'x'));
+    EXPECT_LE(SafeAttachmentName("nul" + std::string(80, ' ') + "x").size(), 64u);
 }
 
 TEST(AttachmentName, TheBaseLinePointsAtThePagesDirectory) {

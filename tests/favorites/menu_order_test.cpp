@@ -127,6 +127,13 @@ TEST(MenuOrder, ADamagedLaterEntryEndsTheParseAndKeepsTheEntriesBeforeIt) {
     ASSERT_TRUE(order);
     ASSERT_EQ(order->entries.size(), 1u);
     EXPECT_EQ(NamesInOrder(*order), (std::vector<std::string>{"<none>", "first.url", "<none>"}));
+
+    // A last entry too short for its position field takes no position from those before it.
+    OrderValue shortLast;
+    shortLast.Header(3).Entry(0, kOrderFile, "b.url").Entry(1, kOrderFile, "a.url").Raw(2, 0, kOrderFile, {}, 6);
+    order = ParseMenuOrder(shortLast.bytes);
+    ASSERT_TRUE(order);
+    EXPECT_EQ(NamesInOrder(*order), (std::vector<std::string>{"b.url", "a.url", "<none>"}));
 }
 
 TEST(MenuOrder, NamesWithoutTheirTerminatorWithinTheEntryAreNotRead) {
