@@ -32,7 +32,7 @@ void PrepareAddressBox(HWND box, HIMAGELIST images) {
 
 void ApplySystemCompletion(HWND edit) {
     if (!edit) return;
-    ScopedModule shlwapi(::LoadLibraryA("shlwapi.dll"));
+    ScopedModule shlwapi = LoadSystemModule("shlwapi.dll");
     if (!shlwapi) return;
     auto autoComplete = reinterpret_cast<AutoCompleteFn>(::GetProcAddress(shlwapi.get(), "SHAutoComplete"));
     if (autoComplete) autoComplete(edit, kCompletionFlags);

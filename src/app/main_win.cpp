@@ -11,6 +11,9 @@ void ToDebugger(const std::string& message) { ::OutputDebugStringA((message + "\
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MarkStartupStep("WinMain");
+    // The DLLs loaded from here on, the delay-loaded ones among them, come from the system
+    // directory only, never from the program's folder or the current directory.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     brisova::SetFailureReporter(&ToDebugger);
     CBrisovaApp app(InstalledEnvironment());
     if (!app.InitInstance()) return 0;

@@ -25,7 +25,7 @@ bool AddFavoriteWithShell(HWND, const std::string& address, const std::string& t
 
 void OrganizeFavoritesWithShell(HWND owner, const std::string& folder) {
     using OrganizeDialog = BOOL(WINAPI*)(HWND, LPSTR);
-    ScopedModule shell(::LoadLibraryA("shdocvw.dll"));
+    ScopedModule shell = LoadSystemModule("shdocvw.dll");
     if (!shell) return;
     auto organize = reinterpret_cast<OrganizeDialog>(::GetProcAddress(shell.get(), "DoOrganizeFavDlg"));
     if (!organize) return;

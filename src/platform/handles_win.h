@@ -68,6 +68,12 @@ using ScopedImageList = UniqueHandle<NullIsInvalid<HIMAGELIST, DestroyImageList>
 using ScopedMappedView = UniqueHandle<NullIsInvalid<void*, CloseMappedView>>;
 using ScopedModule = UniqueHandle<NullIsInvalid<HMODULE, ::FreeLibrary>>;
 
+// A DLL of the system, from the system directory only: a copy of the program run from a
+// downloads folder must not load a DLL of the same name planted beside it.
+inline ScopedModule LoadSystemModule(const char* name) {
+    return ScopedModule(::LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
+
 // An item list the shell allocated.
 struct ItemListDeleter {
     void operator()(ITEMIDLIST* list) const { ::CoTaskMemFree(list); }
