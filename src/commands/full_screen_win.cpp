@@ -76,7 +76,12 @@ void CFullScreen::Enter() {
 void CFullScreen::Leave() {
     settings_.fullScreen = 0;
     ShowBars({true, settings_.taskBar != 0, settings_.statusBar != 0});
-    ::SetWindowPlacement(frame_.m_hWnd, &savedPlacement_);
+    // The placement of a shown window brings back its normal rectangle but not its maximised
+    // state: a frame that was maximised is maximised again over the restored rectangle.
+    WINDOWPLACEMENT normal = savedPlacement_;
+    normal.showCmd = SW_SHOWNORMAL;
+    ::SetWindowPlacement(frame_.m_hWnd, &normal);
+    if (savedPlacement_.showCmd == SW_SHOWMAXIMIZED) ::ShowWindow(frame_.m_hWnd, SW_SHOWMAXIMIZED);
     frame_.RecalcLayout();
 }
 

@@ -32,7 +32,8 @@ void CToolCommands::ReadOfflineMode() {
     const AddressRegistryKeys& keys = addressBar_.keys();
     ScopedKey key = OpenRegistryKey(keys.root, keys.internetSettings, KEY_QUERY_VALUE);
     if (!key) return;
-    if (std::optional<DWORD> offline = ReadDwordValue(key.get(), "GlobalUserOffline")) workOffline_ = *offline != 0;
+    // The system writes the value only once the user first went offline: until then it is 0.
+    workOffline_ = ReadDwordValue(key.get(), "GlobalUserOffline").value_or(0) != 0;
 }
 
 void CToolCommands::OnWorkOffline() {
@@ -40,10 +41,8 @@ void CToolCommands::OnWorkOffline() {
     {
         ScopedKey key = OpenRegistryKey(keys.root, keys.internetSettings, KEY_QUERY_VALUE | KEY_SET_VALUE);
         if (!key) return;
-        if (std::optional<DWORD> offline = ReadDwordValue(key.get(), "GlobalUserOffline")) {
-            DWORD toggled = *offline ? 0 : 1;
-            if (WriteDwordValue(key.get(), "GlobalUserOffline", toggled)) workOffline_ = toggled != 0;
-        }
+        const DWORD toggled = ReadDwordValue(key.get(), "GlobalUserOffline").value_or(0) ? 0 : 1;
+        if (WriteDwordValue(key.get(), "GlobalUserOffline", toggled)) workOffline_ = toggled != 0;
     }
     // The running browser controls take the new state from the system.
     ::InternetSetOptionA(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);

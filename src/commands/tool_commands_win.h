@@ -22,8 +22,8 @@ public:
           programDirectory_(std::move(programDirectory)) {}
     DECLARE_MESSAGE_MAP()
 
-    // Takes the mark of "&Work Offline" from "GlobalUserOffline"; a value that cannot be read
-    // leaves the mark as it is.
+    // Takes the mark of "&Work Offline" from "GlobalUserOffline", a missing value counting as 0;
+    // a key that cannot be opened leaves the mark as it is.
     void ReadOfflineMode();
     bool workOffline() const { return workOffline_; }
 

@@ -94,11 +94,12 @@ TEST_F(PageCommands, AutoSelectAndWorkOfflineChangeOnlyValuesThatAreThere) {
     EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, browserKeys_.international.c_str(), "AutoDetect"), 0u);
     EXPECT_FALSE(CommandChecked(ID_ENCODING_AUTO));
 
-    // "GlobalUserOffline" missing: nothing written, the mark stays clear; present: it toggles.
+    // "GlobalUserOffline" missing counts as online: the first toggle writes it; then it toggles.
     ASSERT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, browserKeys_.internetSettings.c_str(), "Other", "x"));
-    Command(ID_WORK_OFFLINE);
-    EXPECT_FALSE(ReadRegistryDword(HKEY_CURRENT_USER, browserKeys_.internetSettings.c_str(), "GlobalUserOffline"));
     EXPECT_FALSE(CommandChecked(ID_WORK_OFFLINE));
+    Command(ID_WORK_OFFLINE);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, browserKeys_.internetSettings.c_str(), "GlobalUserOffline"), 1u);
+    EXPECT_TRUE(CommandChecked(ID_WORK_OFFLINE));
     ASSERT_TRUE(WriteRegistryDword(HKEY_CURRENT_USER, browserKeys_.internetSettings.c_str(), "GlobalUserOffline", 0));
     Command(ID_WORK_OFFLINE);
     EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, browserKeys_.internetSettings.c_str(), "GlobalUserOffline"), 1u);
@@ -275,6 +276,23 @@ TEST_F(PageCommands, FullScreenCoversTheScreenAndGivesThePlacementBack) {
     move.message = WM_MOUSEMOVE;
     move.pt = POINT{10, 300};
     frame().PreTranslateMessage(&move);
+    EXPECT_TRUE(frame().topRebar().IsWindowVisible());
+}
+
+TEST_F(PageCommands, LeavingFullScreenMaximisesAFrameThatWasMaximised) {
+    StartEmpty();
+    frame().ShowWindow(SW_SHOWMAXIMIZED);
+    PumpPending();
+    ASSERT_TRUE(::IsZoomed(frame().m_hWnd));
+    RECT maximised = frame().GetWindowRect();
+
+    Command(ID_VIEW_FULLSCREEN);
+    EXPECT_TRUE(CommandChecked(ID_VIEW_FULLSCREEN));
+    Command(ID_VIEW_FULLSCREEN);
+    PumpPending();
+    EXPECT_TRUE(::IsZoomed(frame().m_hWnd));
+    RECT after = frame().GetWindowRect();
+    EXPECT_TRUE(::EqualRect(&after, &maximised));
     EXPECT_TRUE(frame().topRebar().IsWindowVisible());
 }
 
