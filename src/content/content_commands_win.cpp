@@ -1,7 +1,5 @@
 #include "content/content_commands_win.h"
 
-#include <shellapi.h>
-
 #include "browser/browser_frame_win.h"
 #include "content/donate_dialog_win.h"
 #include "content/tips_dialog_win.h"
@@ -9,9 +7,6 @@
 #include "resource.h"
 
 namespace {
-void StartMailWithSystem(const std::string& address) {
-    ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 }  // namespace
 
 const MessageMap* CContentCommands::ThisMessageMap() {
@@ -30,8 +25,7 @@ const MessageMap* CContentCommands::ThisMessageMap() {
 
 CContentCommands::CContentCommands(BrowserFrame& frame, std::string programDirectory, int& isShowMostTips,
                                    int& isShowDonate, std::vector<brisova::ShortcutEntry>& shortcuts)
-    : startMail(&StartMailWithSystem),
-      frame_(frame),
+    : frame_(frame),
       files_(std::move(programDirectory)),
       isShowMostTips_(isShowMostTips),
       isShowDonate_(isShowDonate),
@@ -53,8 +47,10 @@ void CContentCommands::BuildShopMenu(HMENU mainMenu) {
         }
     };
     append(menu.shop);
-    if (!menu.shop.empty()) ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    if (!menu.shop.empty() && !menu.travel.empty()) ::AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
     append(menu.travel);
+    // A menu without entries would drop down as an empty box.
+    if (entryAddresses_.empty()) ::AppendMenuA(popup, MF_STRING | MF_GRAYED, 0, "(empty)");
 }
 
 void CContentCommands::RemoveDonateUnlessOffered(HMENU mainMenu) const {

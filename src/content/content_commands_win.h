@@ -31,8 +31,8 @@ public:
     // dialog when "IsShowDonate" is set and donation is offered.
     void ShowStartupDialogs();
 
-    // Starts a new mail message to an address ("mailto:..."); the system's mail program by
-    // default.
+    // Starts a new mail message to an address ("mailto:..."); the frame gives its mail
+    // launcher, which tells the user when there is no mail program.
     std::function<void(const std::string& address)> startMail;
 
 private:

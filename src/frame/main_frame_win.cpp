@@ -111,6 +111,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     // 15, 16. The shop and travel entries before the settings; the donation item after them.
     content_ = std::make_unique<CContentCommands>(*this, programDirectory_, settings_.isShowMostTips,
                                                   settings_.isShowDonate, shortcuts_);
+    content_->startMail = [this](const std::string& address) { mailCommands_.LaunchMail(address); };
     AddCommandTarget(content_.get());
     content_->BuildShopMenu(menuBar_.menu());
     MarkStartupStep("shop menu");

@@ -71,6 +71,7 @@ public:
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
     CFullScreen& fullScreen() { return fullScreen_; }
+    CMailCommands& mail() { return mailCommands_; }
     CBrisovaToolBar& toolBar() { return toolBar_; }
     CFavoritesMenu& favorites() { return favorites_; }
     CChevBar& topRebar() { return topRebar_; }

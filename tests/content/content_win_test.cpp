@@ -208,10 +208,45 @@ TEST_F(Content, ShopEntriesThenASeparatorThenTravelEntriesOpenTheirAddresses) {
     EXPECT_EQ(mailed, "mailto:talk@vendor.example");
 }
 
+// Send Comments starts mail as the Mail commands do: through the registered mailto handler, or
+// with "mail client not found" when there is none.
+TEST_F(Content, SendCommentsGoesThroughTheMailLauncher) {
+    WriteProgramFile("data\\vendor", "Comments=talk@vendor.example\n");
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    Strings started;
+    frame().mail().SetProgramStarter([&](const brisova::CommandLine& line) { started.push_back(line.arguments); });
+    Command(ID_HELP_COMMENTS);
+    if (prompter_.questions().empty()) {
+        ASSERT_EQ(started.size(), 1u);
+        EXPECT_NE(started[0].find("mailto:talk@vendor.example"), std::string::npos) << started[0];
+    } else {
+        EXPECT_EQ(prompter_.questions(), Strings{"mail client not found\n"});
+        EXPECT_TRUE(started.empty());
+    }
+}
+
 TEST_F(Content, AnEmptyShopAddsNoSeparatorBeforeTheTravelEntries) {
     WriteProgramFile("data\\shop", "");
     WriteProgramFile("data\\travel", "&Hotels\nhttp://hotels.example/\nhotels\n");
     WriteSetting("EnableHomePage", "0");
     ASSERT_TRUE(Start());
     EXPECT_EQ(MenuTexts(ShopMenu()), Strings{"&Hotels"});
+}
+
+TEST_F(Content, ShopEntriesAloneEndWithoutASeparator) {
+    WriteProgramFile("data\\shop", "&Books shop\nhttp://books.example/\nbooks\n");
+    WriteProgramFile("data\\travel", "");
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MenuTexts(ShopMenu()), Strings{"&Books shop"});
+}
+
+TEST_F(Content, WithoutEntriesTheMenuShowsOneDisabledItem) {
+    WriteProgramFile("data\\shop", "");
+    WriteProgramFile("data\\travel", "");
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MenuTexts(ShopMenu()), Strings{"(empty)"});
+    EXPECT_TRUE(::GetMenuState(ShopMenu(), 0, MF_BYPOSITION) & MF_GRAYED);
 }
