@@ -81,20 +81,38 @@ void CSizingControlBarG::OnNcButtonDown(LRESULT hit, POINT screen) {
     if (hit == HTCAPTION && dockSite()) DragControlBar(*dockSite(), *this, screen);
     if (hit != HTCLOSE) return;
     ::SetCapture(m_hWnd);
+    closeHeld_ = true;
     SetCloseState(true, true);
 }
 
 void CSizingControlBarG::OnNcMouseOver(LRESULT hit) {
-    if (closePushed_) return;
+    if (closeHeld_) return;
     SetCloseState(hit == HTCLOSE, false);
 }
 
+void CSizingControlBarG::OnClientMouseMove(POINT screen) {
+    if (!closeHeld_) {
+        OnNcMouseOver(HTCLIENT);
+        return;
+    }
+    // A held button comes up while the mouse is off it and goes down again when it returns.
+    const bool onClose = PointOnClose(screen);
+    SetCloseState(onClose, onClose);
+}
+
 void CSizingControlBarG::OnButtonUp(POINT screen) {
-    if (!closePushed_) return;
+    if (!closeHeld_) return;
+    closeHeld_ = false;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     const bool onClose = PointOnClose(screen);
     SetCloseState(false, false);
     if (onClose && dockSite()) dockSite()->Show(*this, false);
+}
+
+void CSizingControlBarG::OnCaptureLost() {
+    if (!closeHeld_) return;
+    closeHeld_ = false;
+    SetCloseState(false, false);
 }
 
 void CSizingControlBarG::DrawNonClient(HDC dc, const RECT& window) {

@@ -24,7 +24,9 @@ protected:
     LRESULT HitNonEdge(POINT inWindow) const override;
     void OnNcButtonDown(LRESULT hit, POINT screen) override;
     void OnNcMouseOver(LRESULT hit) override;
+    void OnClientMouseMove(POINT screen) override;
     void OnButtonUp(POINT screen) override;
+    void OnCaptureLost() override;
     // What the strip shows beside the close button: two grip lines here, a caption in CF.
     virtual void DrawGripper(HDC dc, const RECT& strip, const RECT& close);
 
@@ -33,7 +35,10 @@ private:
     void SetCloseState(bool hot, bool pushed);
 
     bool closeHot_ = false;
+    // Drawn pushed: the button is held and the mouse is over it.
     bool closePushed_ = false;
+    // The button was pressed and the bar holds the capture until the button comes up.
+    bool closeHeld_ = false;
 };
 
 class CSizingControlBarCF : public CSizingControlBarG {

@@ -1,9 +1,22 @@
 #include "controls/icon_menu_win.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace {
+// The records alive now. Menus and their records belong to the user-interface thread.
+std::unordered_set<const CIconMenuItem*>& LiveRecords() {
+    static std::unordered_set<const CIconMenuItem*> records;
+    return records;
+}
+
+// The record an item's data points to; null for data that is no live record.
+CIconMenuItem* RecordOf(ULONG_PTR data) {
+    auto* record = reinterpret_cast<CIconMenuItem*>(data);
+    return record && LiveRecords().contains(record) ? record : nullptr;
+}
+
 // A device context of the screen for measuring.
 class ScreenDC {
 public:
@@ -137,6 +150,23 @@ void CIconMenuItem::SetTarget(const char* target) {
     if (target && *target) target_ = target;
 }
 
+CIconMenuItem::CIconMenuItem() {
+    LiveRecords().insert(this);
+}
+
+CIconMenuItem::CIconMenuItem(HIMAGELIST images, int image) : images(images), image(image) {
+    LiveRecords().insert(this);
+}
+
+CIconMenuItem::CIconMenuItem(const CIconMenuItem& other)
+    : loaded(other.loaded), images(other.images), image(other.image), text_(other.text_), target_(other.target_) {
+    LiveRecords().insert(this);
+}
+
+CIconMenuItem::~CIconMenuItem() {
+    LiveRecords().erase(this);
+}
+
 int FreeOwnerDrawData(HMENU menu) {
     if (!menu || !::IsMenu(menu)) return 0;
     int count = ::GetMenuItemCount(menu);
@@ -145,8 +175,8 @@ int FreeOwnerDrawData(HMENU menu) {
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
         if (!::GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-        if ((info.fType & MFT_OWNERDRAW) && info.dwItemData) {
-            delete reinterpret_cast<CIconMenuItem*>(info.dwItemData);
+        if (CIconMenuItem* record = (info.fType & MFT_OWNERDRAW) ? RecordOf(info.dwItemData) : nullptr) {
+            delete record;
             MENUITEMINFOA cleared{};
             cleared.cbSize = sizeof cleared;
             cleared.fMask = MIIM_DATA;
@@ -163,7 +193,7 @@ CIconMenuItem* IconMenuItemAt(HMENU menu, int position) {
     info.fMask = MIIM_FTYPE | MIIM_DATA;
     if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) || !(info.fType & MFT_OWNERDRAW))
         return nullptr;
-    return reinterpret_cast<CIconMenuItem*>(info.dwItemData);
+    return RecordOf(info.dwItemData);
 }
 
 bool AppendIconItem(HMENU menu, UINT state, UINT id, std::unique_ptr<CIconMenuItem> item) {
@@ -192,7 +222,7 @@ ScopedIconMenu CopyIconMenu(HMENU source) {
         }
         const UINT state = info.fState & (MFS_CHECKED | MFS_GRAYED);
         const auto* record =
-            (info.fType & MFT_OWNERDRAW) ? reinterpret_cast<const CIconMenuItem*>(info.dwItemData) : nullptr;
+            (info.fType & MFT_OWNERDRAW) ? RecordOf(info.dwItemData) : nullptr;
         if (info.hSubMenu) {
             ScopedIconMenu sub = CopyIconMenu(info.hSubMenu);
             if (record) AppendIconPopup(copy.get(), state, std::make_unique<CIconMenuItem>(*record), std::move(sub));
@@ -208,7 +238,7 @@ ScopedIconMenu CopyIconMenu(HMENU source) {
 }
 
 bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
-    const auto* item = reinterpret_cast<const CIconMenuItem*>(measure.itemData);
+    const CIconMenuItem* item = RecordOf(measure.itemData);
     if (!item) return false;
     const SIZE image = ImageSize(item->images);
     ScreenDC dc;
@@ -221,7 +251,7 @@ bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
 }
 
 bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
-    const auto* item = reinterpret_cast<const CIconMenuItem*>(draw.itemData);
+    const CIconMenuItem* item = RecordOf(draw.itemData);
     if (!item) return false;
     HDC dc = draw.hDC;
     const RECT& r = draw.rcItem;

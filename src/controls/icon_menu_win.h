@@ -11,13 +11,15 @@
 
 #include "platform/handles_win.h"
 
+// Each record knows it is alive: the item data of an owner-drawn item in a menu someone else
+// built is never taken for one (IconMenuItemAt and the functions below read only live records).
 class CIconMenuItem {
 public:
-    CIconMenuItem() = default;
-    CIconMenuItem(HIMAGELIST images, int image) : images(images), image(image) {}
-    CIconMenuItem(const CIconMenuItem&) = default;
+    CIconMenuItem();
+    CIconMenuItem(HIMAGELIST images, int image);
+    CIconMenuItem(const CIconMenuItem& other);
     CIconMenuItem& operator=(const CIconMenuItem&) = default;
-    virtual ~CIconMenuItem() = default;
+    virtual ~CIconMenuItem();
 
     // 0 only on the placeholder of a favourites folder not yet filled.
     int loaded = 1;
@@ -51,7 +53,7 @@ inline void DestroyIconMenu(HMENU menu) {
 using ScopedIconMenu = UniqueHandle<NullIsInvalid<HMENU, DestroyIconMenu>>;
 
 // The record of the item at `position`; null for an item the program does not draw or one
-// without a record.
+// whose data is not a live record.
 CIconMenuItem* IconMenuItemAt(HMENU menu, int position);
 
 // Appends an owner-drawn item with command `id` carrying `item`. `state` takes MFS_ values. The

@@ -240,7 +240,7 @@ LRESULT CSizingControlBar::OnMouseMove(WPARAM, LPARAM lParam) {
     POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ::ClientToScreen(m_hWnd, &screen);
     if (tracking_) TrackTo(screen);
-    else OnNcMouseOver(HTCLIENT);
+    else OnClientMouseMove(screen);
     return Default();
 }
 
@@ -259,7 +259,10 @@ LRESULT CSizingControlBar::OnRButtonDown(WPARAM, LPARAM) {
 }
 
 LRESULT CSizingControlBar::OnCaptureChanged(WPARAM, LPARAM lParam) {
-    if (tracking_ && reinterpret_cast<HWND>(lParam) != m_hWnd) StopTracking();
+    if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
+        if (tracking_) StopTracking();
+        else OnCaptureLost();
+    }
     return Default();
 }
 

@@ -46,7 +46,11 @@ protected:
     // Non-client mouse input outside the sizing edges (gripper, close button).
     virtual void OnNcButtonDown(LRESULT hit, POINT screen) {}
     virtual void OnNcMouseOver(LRESULT hit) {}
+    // A move over the client area, or anywhere while the bar holds the capture outside a sizing.
+    virtual void OnClientMouseMove(POINT screen) { OnNcMouseOver(HTCLIENT); }
     virtual void OnButtonUp(POINT screen) {}
+    // Another window took the capture (Alt+Tab, a menu) while no sizing ran.
+    virtual void OnCaptureLost() {}
     // The sizing edges this bar has now, from its place in its row.
     unsigned ActiveEdgesNow() const;
     void RedrawNonClient() const;

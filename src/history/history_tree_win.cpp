@@ -169,6 +169,12 @@ bool CHistoryTree::OnReflectedNotify(NMHDR* header, LRESULT* result) {
         *result = 1;
         return true;
     }
+    // The first click of a double click has opened or folded the item already; the tree's own
+    // double-click toggle would undo it at once.
+    if (header->code == NM_DBLCLK) {
+        *result = 1;
+        return true;
+    }
     if (header->code == NM_RETURN) {
         Activate(reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, TVGN_CARET, 0)));
         *result = 1;

@@ -76,6 +76,23 @@ TEST(IconMenu, FreeOwnerDrawDataReleasesEveryRecordOfTheTreeOnce) {
     EXPECT_EQ(FreeOwnerDrawData(gone), 0);
 }
 
+// An owner-drawn item of a menu another part built carries data of its own: it is never read,
+// copied, drawn or freed as a record.
+TEST(IconMenu, ItemDataOfMenusOthersBuiltIsNeverTakenForARecord) {
+    ScopedMenu menu(::CreatePopupMenu());
+    int foreign = 7;
+    ASSERT_TRUE(::AppendMenuA(menu.get(), MF_OWNERDRAW, 1, reinterpret_cast<LPCSTR>(&foreign)));
+    EXPECT_EQ(IconMenuItemAt(menu.get(), 0), nullptr);
+    CIconMenu drawer;
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, 1, 0, 0, reinterpret_cast<ULONG_PTR>(&foreign)};
+    EXPECT_FALSE(drawer.MeasureItem(measure));
+    ScopedIconMenu copy = CopyIconMenu(menu.get());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(IconMenuItemAt(copy.get(), 0), nullptr);
+    EXPECT_EQ(FreeOwnerDrawData(menu.get()), 1);
+    EXPECT_EQ(foreign, 7);
+}
+
 TEST(IconMenu, TheMenuBarFreesTheRecordsOfItsMenuWhenTheMenuGoes) {
     liveRecords = 0;
     HWND parent = ::CreateWindowA("STATIC", "", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);

@@ -296,3 +296,16 @@ TEST_F(FavoritesMenu, TallFoldersBreakIntoEqualColumnsAndLinksPastTheLastCommand
     }
     EXPECT_TRUE(std::any_of(past.begin(), past.end(), [](const Shown& link) { return link.columnBreak; }));
 }
+
+// A pop-up someone else built, whose first item is owner-drawn with data of its own: opening it
+// through the frame must not take that data for a favourites folder.
+TEST_F(FavoritesMenu, AForeignOwnerDrawnPopupIsLeftAlone) {
+    ASSERT_TRUE(Start());
+    ScopedMenu popup(::CreatePopupMenu());
+    int foreign = 7;
+    ASSERT_TRUE(::AppendMenuA(popup.get(), MF_OWNERDRAW, 1, reinterpret_cast<LPCSTR>(&foreign)));
+    Open(popup.get());
+    EXPECT_EQ(::GetMenuItemCount(popup.get()), 1);
+    EXPECT_EQ(::GetMenuItemID(popup.get(), 0), 1u);
+    EXPECT_EQ(foreign, 7);
+}

@@ -91,6 +91,25 @@ protected:
         ::PostMessageA(tree(), WM_LBUTTONUP, 0, MAKELPARAM(row.left + 2, (row.top + row.bottom) / 2));
         PumpPending();
     }
+    // A double click as the mouse makes it: down, up, the system's double click, up.
+    void DoubleClick(const std::vector<std::string>& path) {
+        HTREEITEM item = Item(path);
+        ASSERT_TRUE(item);
+        RECT row{};
+        std::memcpy(&row, &item, sizeof item);
+        ASSERT_TRUE(::SendMessageA(tree(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row)));
+        const LPARAM at = MAKELPARAM(row.left + 2, (row.top + row.bottom) / 2);
+        ::PostMessageA(tree(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::PostMessageA(tree(), WM_LBUTTONUP, 0, at);
+        ::PostMessageA(tree(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        ::PostMessageA(tree(), WM_LBUTTONUP, 0, at);
+        PumpPending();
+    }
+    bool Expanded(const std::vector<std::string>& path) {
+        HTREEITEM item = Item(path);
+        return item && (::SendMessageA(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+                        TVIS_EXPANDED);
+    }
     bool Checked() {
         RecordingCmdUI ui(ID_VIEW_HISTORY);
         ui.DoUpdate(&frame(), true);
@@ -186,6 +205,21 @@ TEST_F(HistoryBar, TheCommandTogglesTheBarAndItsCheckMarkAndKeepsOpenGroupsButTo
     bar()->SendMessage(WM_NCMOUSELEAVE);
     PumpPending();
     EXPECT_FALSE(bar()->closeHot());
+    // Held and slid off, the button comes up; back on it, it goes down again. A capture lost
+    // meanwhile (Alt+Tab) lets it go, and a release then closes nothing.
+    bar()->SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, Packed(onClose));
+    EXPECT_TRUE(bar()->closePushed());
+    const POINT away{onClose.x + 200, onClose.y + 200};
+    bar()->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, InClient(bar()->m_hWnd, away));
+    EXPECT_FALSE(bar()->closePushed());
+    bar()->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, InClient(bar()->m_hWnd, onClose));
+    EXPECT_TRUE(bar()->closePushed());
+    ::SetCapture(frame().m_hWnd);
+    ::ReleaseCapture();
+    EXPECT_FALSE(bar()->closePushed());
+    bar()->SendMessage(WM_LBUTTONUP, 0, InClient(bar()->m_hWnd, onClose));
+    EXPECT_TRUE(bar()->IsWindowVisible());
+
     bar()->SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, Packed(onClose));
     EXPECT_TRUE(bar()->closePushed());
     bar()->SendMessage(WM_LBUTTONUP, 0, InClient(bar()->m_hWnd, onClose));
@@ -378,7 +412,12 @@ TEST_F(ShellHistoryBar, GroupsComeFromTheFolderAndSitesAndPagesWhenFirstOpened) 
     for (const HistoryTreeItem& group : items) EXPECT_TRUE(group.children.empty()) << group.text;
     EXPECT_TRUE(history().pane()->tree().addresses().empty());
 
-    // Opening a group lists its sites, opening a site its pages, sorted.
+    // Opening a group lists its sites, opening a site its pages, sorted. A double click opens
+    // as one click does, and a second one folds the group again.
+    DoubleClick({"Today"});
+    EXPECT_TRUE(Expanded({"Today"}));
+    DoubleClick({"Today"});
+    EXPECT_FALSE(Expanded({"Today"}));
     Click({"Today"});
     Click({"Today", "a.example"});
     const std::vector<HistoryTreeItem> pages = ReadTreeItems(tree(), Item({"Today", "a.example"}));
