@@ -4,6 +4,11 @@
 
 namespace brisova {
 
+std::optional<std::string> LayeredRegistry::ReadString(std::string_view path, std::string_view name) const {
+    if (std::optional<std::string> value = upper_.ReadString(path, name)) return value;
+    return lower_.ReadString(path, name);
+}
+
 bool MemoryRegistry::HasKey(std::string_view path) const {
     return keys_.count(AsciiLowerCase(path)) != 0;
 }

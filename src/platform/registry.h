@@ -37,6 +37,23 @@ private:
     std::map<std::string, std::map<std::string, std::string>> keys_;
 };
 
+// The current user's classes over the machine's, as a merged classes root shows them: each
+// value is read from `upper` first, then from `lower`; writes go to `upper`. Where the system's
+// classes root does not merge the user's classes, the program still reads what it wrote.
+class LayeredRegistry final : public Registry {
+public:
+    LayeredRegistry(Registry& upper, const Registry& lower) : upper_(upper), lower_(lower) {}
+    bool HasKey(std::string_view path) const override { return upper_.HasKey(path) || lower_.HasKey(path); }
+    std::optional<std::string> ReadString(std::string_view path, std::string_view name) const override;
+    bool WriteString(std::string_view path, std::string_view name, std::string_view value) override {
+        return upper_.WriteString(path, name, value);
+    }
+
+private:
+    Registry& upper_;
+    const Registry& lower_;
+};
+
 // "a\b" from "a" and "b"; the other part alone when one is empty.
 std::string JoinKeyPath(std::string_view base, std::string_view path);
 

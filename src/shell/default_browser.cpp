@@ -8,8 +8,7 @@ namespace brisova {
 
 namespace {
 constexpr std::string_view kClientKey = "Clients\\StartMenuInternet\\Brisova";
-constexpr std::string_view kUserChoiceKey =
-    "Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
+constexpr std::string_view kUrlAssociations = "Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\";
 
 std::size_t CharacterCount(std::string_view utf8) {
     std::size_t count = 0;
@@ -51,9 +50,23 @@ void RestoreKey(Registry& classes, const Profile& profile, std::string_view key)
     if (!command.empty() && classes.HasKey(open)) classes.WriteString(open, "", command);
 }
 
-void HandleKey(Registry& classes, Profile& profile, std::string_view key, bool reg, const std::string& command) {
-    if (reg) RegisterKey(classes, profile, key, command);
-    else RestoreKey(classes, profile, key);
+// Every association the program takes, in the order it takes them; `change` registers or
+// restores one key.
+template <typename Change>
+void ForEachAssociation(Registry& classes, Change change) {
+    SetExtension(classes, ".htm", "htmlfile");
+    SetExtension(classes, ".html", "htmlfile");
+    change("htmlfile\\shell");
+    SetExtension(classes, ".url", "InternetShortcut");
+    change("InternetShortcut\\shell");
+    SetExtension(classes, ".mht", "mhtmlfile");
+    SetExtension(classes, ".mhtml", "mhtmlfile");
+    for (std::string_view key : {"mhtmlfile\\shell", "http\\shell", "https\\shell", "file\\shell", "ftp\\shell"})
+        change(key);
+}
+
+void RestoreAll(Registry& classes, const Profile& profile) {
+    ForEachAssociation(classes, [&](std::string_view key) { RestoreKey(classes, profile, key); });
 }
 
 // What today's systems read to offer a browser in their default-apps choice: a document type
@@ -79,9 +92,13 @@ void RegisterCapabilities(Registry& classes, Registry& software, std::string_vie
     software.WriteString("RegisteredApplications", "Brisova", Join("Software\\", capabilities));
 }
 
+// The system's own per-user choice (Windows 8 and later) for a web protocol names another program.
 bool SystemChoosesOther(const Registry& software) {
-    std::optional<std::string> progId = software.ReadString(kUserChoiceKey, "ProgId");
-    return progId && !progId->empty() && !EqualsIgnoringCase(*progId, kBrowserProgId);
+    for (std::string_view protocol : {"http", "https"}) {
+        std::optional<std::string> progId = software.ReadString(Join(kUrlAssociations, Join(protocol, "\\UserChoice")), "ProgId");
+        if (progId && !progId->empty() && !EqualsIgnoringCase(*progId, kBrowserProgId)) return true;
+    }
+    return false;
 }
 }  // namespace
 
@@ -97,26 +114,25 @@ bool IsDefaultBrowser(const Registry& classes) {
     return verb && *verb == kBrowserVerb;
 }
 
+bool ShowsAsDefaultBrowser(const Registry& classes, const Registry& software) {
+    return IsDefaultBrowser(classes) && !SystemChoosesOther(software);
+}
+
+bool RestorePreviousBrowser(Registry& classes, const Profile& profile) {
+    if (!IsDefaultBrowser(classes)) return false;
+    RestoreAll(classes, profile);
+    return true;
+}
+
 ToggleResult ToggleDefaultBrowser(Registry& classes, Registry& software, Profile& profile,
                                   std::string_view programPath) {
-    const bool wasDefault = IsDefaultBrowser(classes);
-    std::string command;
-    if (!wasDefault) {
-        std::optional<std::string> line = AssociationCommandLine(programPath);
-        if (!line) return ToggleResult::PathTooLong;
-        command = *line;
+    if (ShowsAsDefaultBrowser(classes, software)) {
+        RestoreAll(classes, profile);
+        return ToggleResult::Restored;
     }
-    const bool reg = !wasDefault;
-    SetExtension(classes, ".htm", "htmlfile");
-    SetExtension(classes, ".html", "htmlfile");
-    HandleKey(classes, profile, "htmlfile\\shell", reg, command);
-    SetExtension(classes, ".url", "InternetShortcut");
-    HandleKey(classes, profile, "InternetShortcut\\shell", reg, command);
-    SetExtension(classes, ".mht", "mhtmlfile");
-    SetExtension(classes, ".mhtml", "mhtmlfile");
-    for (std::string_view key : {"mhtmlfile\\shell", "http\\shell", "https\\shell", "file\\shell", "ftp\\shell"})
-        HandleKey(classes, profile, key, reg, command);
-    if (wasDefault) return ToggleResult::Restored;
+    std::optional<std::string> command = AssociationCommandLine(programPath);
+    if (!command) return ToggleResult::PathTooLong;
+    ForEachAssociation(classes, [&](std::string_view key) { RegisterKey(classes, profile, key, *command); });
 
     // Server-parsed pages are set only while registering, and only as far as the keys exist.
     for (std::string_view extension : {".shtm", ".shtml"}) {
@@ -124,7 +140,7 @@ ToggleResult ToggleDefaultBrowser(Registry& classes, Registry& software, Profile
         classes.WriteString(extension, "", "htmlfile");
         classes.WriteString(extension, "Content Type", "text/html");
     }
-    RegisterCapabilities(classes, software, programPath, command);
+    RegisterCapabilities(classes, software, programPath, *command);
     return SystemChoosesOther(software) ? ToggleResult::RegisteredSystemChoosesOther : ToggleResult::Registered;
 }
 

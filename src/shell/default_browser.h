@@ -25,6 +25,13 @@ std::optional<std::string> AssociationCommandLine(std::string_view programPath);
 
 // True exactly when the default verb of "htmlfile\shell" is "Brisova".
 bool IsDefaultBrowser(const Registry& classes);
+// What the menu's check mark shows: the program holds the associations, and the system's own
+// per-user choice for "http" and "https" (Windows 8 and later) names no other program.
+bool ShowsAsDefaultBrowser(const Registry& classes, const Registry& software);
+
+// Puts the remembered handlers back where the program holds the associations (the
+// uninstaller's "/unregister"); false when it holds none.
+bool RestorePreviousBrowser(Registry& classes, const Profile& profile);
 
 enum class ToggleResult {
     Registered,
@@ -35,7 +42,8 @@ enum class ToggleResult {
     PathTooLong,
 };
 
-// Registers the program when it is not the default browser, else puts the remembered handlers
+// Registers the program when the mark shows it is not the default browser (registering again
+// where the system's own choice names another program), else puts the remembered handlers
 // back. `classes` holds the association and extension keys; `software` the current user's
 // "Software" key, where the program registers itself as a browser the system can offer.
 ToggleResult ToggleDefaultBrowser(Registry& classes, Registry& software, Profile& profile,

@@ -32,7 +32,8 @@ CDefaultBrowserCommands::CDefaultBrowserCommands(brisova::Profile& profile, bris
                                                  std::function<void()> openSystemChoice, std::string programPath)
     : profile_(profile),
       prompter_(prompter),
-      classes_(keys.classesView, keys.classesViewPath, keys.root, keys.classes),
+      userClasses_(keys.root, keys.classes),
+      classesView_(keys.classesView, keys.classesViewPath),
       software_(keys.root, keys.software),
       openSystemChoice_(std::move(openSystemChoice)),
       programPath_(std::move(programPath)) {}
@@ -42,11 +43,10 @@ void CDefaultBrowserCommands::OpenDefaultAppsSettings() {
 }
 
 bool CDefaultBrowserCommands::RestorePreviousBrowser(brisova::Profile& profile, const AddressRegistryKeys& keys) {
-    RegistryView classes(keys.classesView, keys.classesViewPath, keys.root, keys.classes);
-    RegistryView software(keys.root, keys.software);
-    if (!brisova::IsDefaultBrowser(classes)) return false;
-    return brisova::ToggleDefaultBrowser(classes, software, profile, RunningProgramPath()) ==
-           brisova::ToggleResult::Restored;
+    RegistryView userClasses(keys.root, keys.classes);
+    RegistryView classesView(keys.classesView, keys.classesViewPath);
+    brisova::LayeredRegistry classes(userClasses, classesView);
+    return brisova::RestorePreviousBrowser(classes, profile);
 }
 
 void CDefaultBrowserCommands::OnToggle() {
@@ -72,5 +72,5 @@ void CDefaultBrowserCommands::OnToggle() {
 void CDefaultBrowserCommands::OnUpdateToggle(CCmdUI* ui) {
     ui->Enable(true);
     // Only a menu item shows the mark; a tool bar button keeps its own state.
-    if (dynamic_cast<CMenuCmdUI*>(ui)) ui->SetCheck(brisova::IsDefaultBrowser(classes_) ? 1 : 0);
+    if (dynamic_cast<CMenuCmdUI*>(ui)) ui->SetCheck(brisova::ShowsAsDefaultBrowser(classes_, software_) ? 1 : 0);
 }

@@ -31,7 +31,10 @@ private:
 
     brisova::Profile& profile_;
     brisova::Prompter& prompter_;
-    RegistryView classes_;
+    // The associations: the user's own classes, read before the classes root and written alone.
+    RegistryView userClasses_;
+    RegistryView classesView_;
+    brisova::LayeredRegistry classes_{userClasses_, classesView_};
     RegistryView software_;
     std::function<void()> openSystemChoice_;
     std::string programPath_;

@@ -150,7 +150,38 @@ TEST_F(DefaultBrowserTest, TooLongAPathChangesNothingAndTheSystemsOwnChoiceIsRep
     const std::string choice = "Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
     software.WriteString(choice, "ProgId", "OtherURL");
     EXPECT_EQ(Toggle(), ToggleResult::RegisteredSystemChoosesOther);
-    Toggle();
+    // The mark stays clear while the system opens another browser, so the next click asks for
+    // the program again rather than giving web pages away.
+    EXPECT_TRUE(IsDefaultBrowser(classes));
+    EXPECT_FALSE(ShowsAsDefaultBrowser(classes, software));
+    EXPECT_EQ(Toggle(), ToggleResult::RegisteredSystemChoosesOther);
     software.WriteString(choice, "ProgId", "brisovahtml");
-    EXPECT_EQ(Toggle(), ToggleResult::Registered);
+    EXPECT_TRUE(ShowsAsDefaultBrowser(classes, software));
+    // "https" counts as much as "http".
+    software.WriteString("Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\https\\UserChoice", "ProgId",
+                         "OtherURL");
+    EXPECT_FALSE(ShowsAsDefaultBrowser(classes, software));
+}
+
+// Where the classes root does not merge the user's classes (Wine 8, or a system with the merge
+// off), the associations are read value by value from the user's classes, then the machine's.
+TEST_F(DefaultBrowserTest, AClassesRootThatDoesNotMergeStillSeesTheRegistrationAndTheRestore) {
+    MemoryRegistry user;
+    LayeredRegistry layered(user, classes);
+    const auto machine = classes.Values();
+    EXPECT_EQ(ToggleDefaultBrowser(layered, software, profile, kProgram), ToggleResult::Registered);
+    EXPECT_EQ(classes.Values(), machine);
+    EXPECT_TRUE(ShowsAsDefaultBrowser(layered, software));
+    EXPECT_EQ(layered.ReadString("http\\shell\\open\\command", "").value_or(""), kOurCommand);
+    EXPECT_EQ(profile.ReadString(kOldBrowserSection, "http\\shell\\open\\command", ""), OldCommand("http\\shell"));
+
+    EXPECT_EQ(ToggleDefaultBrowser(layered, software, profile, kProgram), ToggleResult::Restored);
+    EXPECT_FALSE(IsDefaultBrowser(layered));
+    EXPECT_EQ(layered.ReadString("http\\shell\\open\\command", "").value_or(""), OldCommand("http\\shell"));
+
+    // The uninstaller's restore: only where the program holds the associations.
+    EXPECT_FALSE(RestorePreviousBrowser(layered, profile));
+    ToggleDefaultBrowser(layered, software, profile, kProgram);
+    EXPECT_TRUE(RestorePreviousBrowser(layered, profile));
+    EXPECT_EQ(layered.ReadString("htmlfile\\shell", "").value_or(""), "open");
 }

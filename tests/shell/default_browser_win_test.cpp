@@ -84,3 +84,34 @@ TEST_F(DefaultBrowser, ALongPathIsRefusedWithAMessageAndTheSystemsOwnChoiceIsOpe
     EXPECT_EQ(prompter_.questions().size(), 2u);
     EXPECT_EQ(opened, 1);
 }
+
+// A classes root that does not merge the user's classes: the old handlers live only in the
+// machine's classes, and the program's writes only in the user's. The mark still follows the
+// registration, a second click restores, and nothing is written to the machine's classes.
+TEST_F(DefaultBrowser, AClassesRootThatDoesNotMergeStillShowsTheMarkAndRestores) {
+    browserKeys_.classesViewPath = browserKeys_.classes + "Machine";
+    const std::string machine = browserKeys_.classesViewPath + "\\";
+    const std::string previous = "\"C:\\Other\\other.exe\" \"%1\"";
+    for (const char* key : {"http\\shell", "htmlfile\\shell"}) {
+        WriteRegistryString(HKEY_CURRENT_USER, (machine + key).c_str(), "", "open");
+        WriteRegistryString(HKEY_CURRENT_USER, (machine + key + "\\open\\command").c_str(), "", previous);
+    }
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(MenuChecked());
+
+    Command(ID_DEFAULT_BROWSER);
+    EXPECT_EQ(Default("http\\shell"), "Brisova");
+    EXPECT_TRUE(MenuChecked());
+    EXPECT_EQ(ReadSetting("http\\shell\\open\\command", "OldBrowser"), previous);
+
+    Command(ID_DEFAULT_BROWSER);
+    EXPECT_FALSE(MenuChecked());
+    EXPECT_EQ(Default("http\\shell"), "open");
+    EXPECT_EQ(Default("http\\shell\\open\\command"), previous);
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, (machine + "http\\shell").c_str(), "").value_or(""), "open");
+
+    Command(ID_DEFAULT_BROWSER);
+    frame().DestroyWindow();
+    EXPECT_FALSE(Start({"/unregister"}));
+    EXPECT_EQ(Default("http\\shell"), "open");
+}
