@@ -146,8 +146,9 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     frame_->OnIdleUpdateCmdUI();
     if (CContentCommands* content = frame_->content()) content->ShowStartupDialogs();
 
-    // 10. The first pages.
+    // 10. The first pages; addresses handed over meanwhile open after them.
     OpenFirstPages();
+    frame_->FirstPagesOpened();
     MarkStartupStep("first pages");
     return true;
 }

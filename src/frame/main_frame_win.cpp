@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "browser/child_frame_win.h"
 #include "browser/page_scroll_win.h"
@@ -16,6 +17,8 @@
 namespace {
 constexpr const char* kWindowProperty = "Brisova";
 constexpr const char* kShareName = "BRISOVASHARE";
+// Posted to itself when a loop that held handed-off addresses back has ended.
+constexpr UINT WM_OPEN_WAITING_HAND_OFFS = WM_USER + 4;
 
 // The frame's settings that every browser view keeps a copy of.
 CBrisovaView::Options ViewOptionsFrom(const brisova::Settings& s) {
@@ -31,6 +34,10 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         PlainHandler<WM_DESTROY, &CMainFrame::OnDestroy>(),
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
+        MessageHandler<WM_ENTERMENULOOP, &CMainFrame::OnEnterMenuLoop>(),
+        MessageHandler<WM_EXITMENULOOP, &CMainFrame::OnExitMenuLoop>(),
+        MessageHandler<WM_ENABLE, &CMainFrame::OnEnable>(),
+        MessageHandler<WM_OPEN_WAITING_HAND_OFFS, &CMainFrame::OnOpenWaitingHandOffs>(),
         MessageHandler<WM_LIBRARY_REQUEST, &CMainFrame::OnLibraryRequest>(),
         MessageHandler<WM_OPEN_HISTORY_ENTRY, &CMainFrame::OnOpenHistoryEntry>(),
         MessageHandler<WM_INITMENUPOPUP, &CMainFrame::OnInitMenuPopupTrimmed>(),
@@ -382,7 +389,41 @@ LRESULT CMainFrame::OnHandOff(WPARAM number, LPARAM) {
     std::memset(block + brisova::kHandOffBlockSize - brisova::kHandOffTagSize, 0, brisova::kHandOffTagSize);
     view.reset();
     mapping.reset();
-    OpenWindow(false, &*address, true);
+    waitingHandOffs_.push_back(std::move(*address));
+    OpenWaitingHandOffs();
+    return 0;
+}
+
+void CMainFrame::FirstPagesOpened() {
+    firstPagesOpen_ = true;
+    OpenWaitingHandOffs();
+}
+
+void CMainFrame::OpenWaitingHandOffs() {
+    // A modal dialog or message box owned by the frame disables it for as long as it runs.
+    if (!firstPagesOpen_ || inMenuLoop_ || shuttingDown_ || !::IsWindowEnabled(m_hWnd)) return;
+    for (const std::string& address : std::exchange(waitingHandOffs_, {})) OpenWindow(false, &address, true);
+}
+
+LRESULT CMainFrame::OnEnterMenuLoop(WPARAM, LPARAM) {
+    inMenuLoop_ = true;
+    return Default();
+}
+
+LRESULT CMainFrame::OnExitMenuLoop(WPARAM, LPARAM) {
+    inMenuLoop_ = false;
+    // The addresses open once the loop has returned, not inside its last message.
+    if (!waitingHandOffs_.empty()) PostMessage(WM_OPEN_WAITING_HAND_OFFS);
+    return Default();
+}
+
+LRESULT CMainFrame::OnEnable(WPARAM enabled, LPARAM) {
+    if (enabled && !waitingHandOffs_.empty()) PostMessage(WM_OPEN_WAITING_HAND_OFFS);
+    return Default();
+}
+
+LRESULT CMainFrame::OnOpenWaitingHandOffs(WPARAM, LPARAM) {
+    OpenWaitingHandOffs();
     return 0;
 }
 

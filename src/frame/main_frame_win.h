@@ -99,6 +99,10 @@ public:
 
     // Opens one window for each line of data\startup, in file order.
     void OpenStartupPages();
+    // The start has opened its first pages (and read the record of the last run): handed-off
+    // addresses that waited open now. Until then, and while a menu, a dialog or a message box
+    // runs its loop, they wait, so that no window opens under it or before the restore.
+    void FirstPagesOpened();
     void FitTabBand();
 
     bool PreTranslateMessage(MSG* msg) override;
@@ -121,6 +125,11 @@ private:
     void OnDestroy();
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEnterMenuLoop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
+    LRESULT OnOpenWaitingHandOffs(WPARAM wParam, LPARAM lParam);
+    void OpenWaitingHandOffs();
     LRESULT OnLibraryRequest(WPARAM wParam, LPARAM lParam);
     LRESULT OnOpenHistoryEntry(WPARAM wParam, LPARAM lParam) { return history_.OnOpenEntry(wParam, lParam); }
     LRESULT OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam);
@@ -183,6 +192,9 @@ private:
     HWND bottomRebar_ = nullptr;
     // Set once the frame closes: windows going away then change no tabs and no record.
     bool shuttingDown_ = false;
+    std::vector<std::string> waitingHandOffs_;
+    bool firstPagesOpen_ = false;
+    bool inMenuLoop_ = false;
     CTabBar tabBar_;
     ScopedIcon secureIcon_;
     std::vector<CCmdTarget*> commandTargets_;

@@ -70,6 +70,35 @@ TEST_F(SecondInstance, AddressTooLongForTheBlockIsNotHandedOverCut) {
     EXPECT_TRUE(Windows().empty());
 }
 
+// A hand-off that arrives while a menu runs its loop waits until the loop has ended: no window
+// opens under the menu.
+TEST_F(SecondInstance, AnAddressHandedOverDuringAMenuOpensWhenTheMenuCloses) {
+    ScopedHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              brisova::kHandOffBlockSize, "BRISOVASHARE"));
+    ASSERT_TRUE(mapping);
+    ScopedMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    std::string block = *brisova::HandOffBlock("http://handed.example/", 43);
+    std::memcpy(view.get(), block.data(), block.size());
+
+    // The timer runs inside the menu's loop, as a second start's message would arrive.
+    static CMainFrame* target = nullptr;
+    static bool openedInsideTheMenu = true;
+    target = &frame();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        target->SendMessage(WM_HAND_OFF, 43, 0);
+        openedInsideTheMenu = target->MDIGetActive() != nullptr;
+        ::EndMenu();
+    });
+    ASSERT_NE(timer, 0u);
+    ScopedMenu menu(::CreatePopupMenu());
+    ::AppendMenuA(menu.get(), MF_STRING, 1, "Item");
+    ::TrackPopupMenu(menu.get(), TPM_RETURNCMD, 10, 10, 0, frame().m_hWnd, nullptr);
+    EXPECT_FALSE(openedInsideTheMenu);
+    PumpUntil([&] { return !Windows().empty(); });
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://handed.example/"});
+}
+
 TEST_F(SecondInstance, AMessageWhoseSenderGaveUpOpensNothing) {
     // The sender is gone: its block went with it, and the message finds a fresh empty one.
     frame().SendMessage(WM_HAND_OFF, 41, 0);

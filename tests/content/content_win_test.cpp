@@ -3,9 +3,13 @@
 // address bar's shortcuts.
 #include "infolib/library_fixture_win.h"
 
+#include <cstring>
+
 #include "content_ids.h"
 #include "framework/menu_helpers_win.h"
+#include "platform/handles_win.h"
 #include "resource.h"
+#include "shared/startup_rules.h"
 
 using Strings = std::vector<std::string>;
 
@@ -98,6 +102,34 @@ TEST_F(Content, StartUpShowsTheOnlyTipThenTheDonationThenTheStartPage) {
     frame().SendMessage(WM_CLOSE);
     EXPECT_EQ(ReadSetting("IsShowMostTips"), "0");
     EXPECT_EQ(ReadSetting("IsShowDonate"), "0");
+}
+
+// An address handed over while a start-up dialog shows waits for the restore: the question
+// comes with the record of the interrupted run, and the handed page opens once, after it.
+TEST_F(Content, AnAddressHandedOverDuringTheStartUpTipsOpensAfterTheRestore) {
+    WriteTips({"The only tip"}, 1);
+    WriteSetting("IsShowMostTips", "1");
+    WriteSetting("EnableHomePage", "0");
+    const brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(record));
+    prompter_.Queue(brisova::PromptAnswer::Yes);
+    ScopedHandle mapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                              brisova::kHandOffBlockSize, "BRISOVASHARE"));
+    ASSERT_TRUE(mapping);
+    ScopedMappedView view(::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    const std::string block = *brisova::HandOffBlock("http://handed.example/", 44);
+    std::memcpy(view.get(), block.data(), block.size());
+    DialogScript script;
+    script.Then("Most Useful Tips", [&](HWND dialog) {
+        frame().SendMessage(WM_HAND_OFF, 44, 0);
+        EXPECT_TRUE(Windows().empty());
+        DialogScript::Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(script.completed()) << script.failure();
+    EXPECT_EQ(prompter_.questions(), Strings{"Do you continue from last time?"});
+    PumpPending();
+    EXPECT_EQ(Addresses(), (Strings{"http://a.example/", "http://b.example/", "http://handed.example/"}));
 }
 
 TEST_F(Content, NextAndPreviousWalkTheTipsAndOnlyCloseStoresTheCheckBox) {
