@@ -24,9 +24,7 @@ brisova::ScreenRect ScreenRectOf(HWND window) {
 }  // namespace
 
 void CFullScreen::EnterIfSaved() {
-    if (settings_.fullScreen == 0) return;
-    settings_.fullScreen = 0;
-    Enter();
+    if (settings_.fullScreen != 0 && !on_) Enter();
 }
 
 void CFullScreen::OnToggle() {
@@ -65,6 +63,7 @@ void CFullScreen::Enter() {
     placement.showCmd = SW_SHOWNORMAL;
     placement.rcNormalPosition = RECT{rect_.left, rect_.top, rect_.right, rect_.bottom};
     settings_.fullScreen = 1;
+    on_ = true;
     ::SetWindowPlacement(window, &placement);
     ::ShowWindow(window, SW_HIDE);
     ::ShowWindow(window, SW_SHOWNORMAL);
@@ -75,6 +74,7 @@ void CFullScreen::Enter() {
 
 void CFullScreen::Leave() {
     settings_.fullScreen = 0;
+    on_ = false;
     ShowBars({true, settings_.taskBar != 0, settings_.statusBar != 0});
     // The placement of a shown window brings back its normal rectangle but not its maximised
     // state: a frame that was maximised is maximised again over the restored rectangle.
@@ -83,6 +83,14 @@ void CFullScreen::Leave() {
     ::SetWindowPlacement(frame_.m_hWnd, &normal);
     if (savedPlacement_.showCmd == SW_SHOWMAXIMIZED) ::ShowWindow(frame_.m_hWnd, SW_SHOWMAXIMIZED);
     frame_.RecalcLayout();
+}
+
+void CFullScreen::BarsToggled() {
+    if (!on_) return;
+    brisova::EdgeBars bars = shown_;
+    bars.bottom = bars.bottom && settings_.taskBar != 0;
+    bars.status = bars.status && settings_.statusBar != 0;
+    ShowBars(bars);
 }
 
 void CFullScreen::LimitSize(MINMAXINFO& info) const {

@@ -27,7 +27,11 @@ public:
 
     // "FullScreen" as the settings file gave it: enters full-screen mode once the frame is shown.
     void EnterIfSaved();
-    bool on() const { return settings_.fullScreen != 0; }
+    // The mode itself, not the setting: "FullScreen" read from the file says 1 before the mode
+    // is entered, and the size limits must not act before then.
+    bool on() const { return on_; }
+    // A bar was shown or hidden by its command: in full-screen mode the edges decide what shows.
+    void BarsToggled();
     // While the mode is on the frame may be as large as the full-screen rectangle.
     void LimitSize(MINMAXINFO& info) const;
     // Shows or hides the bars of the edges for a mouse move over the frame.
@@ -47,4 +51,5 @@ private:
     WINDOWPLACEMENT savedPlacement_{};
     brisova::ScreenRect rect_;
     brisova::EdgeBars shown_;
+    bool on_ = false;
 };

@@ -148,12 +148,14 @@ void CMainFrame::RepositionBars(RECT& client) {
 void CMainFrame::OnViewStatusBar() {
     settings_.statusBar = !settings_.statusBar;
     statusBar_.ShowWindow(settings_.statusBar ? SW_SHOW : SW_HIDE);
+    fullScreen_.BarsToggled();
     RecalcLayout();
 }
 
 void CMainFrame::OnViewToolBar() {
     settings_.toolBar = !settings_.toolBar;
     topRebar_.ShowBand(ID_BAR_TOOLBARS, settings_.toolBar != 0);
+    fullScreen_.BarsToggled();
     RecalcLayout();
 }
 
@@ -161,6 +163,7 @@ void CMainFrame::OnViewAddressBar() {
     settings_.addressBar = !settings_.addressBar;
     topRebar_.ShowBand(kAddressBand, settings_.addressBar != 0);
     topRebar_.ShowBand(kNavigationBand, settings_.addressBar != 0);
+    fullScreen_.BarsToggled();
     RecalcLayout();
 }
 
@@ -168,5 +171,6 @@ void CMainFrame::OnViewTaskBar() {
     settings_.taskBar = !settings_.taskBar;
     ::SendMessageA(bottomRebar_, RB_SHOWBAND, 0, settings_.taskBar);
     ::ShowWindow(bottomRebar_, settings_.taskBar ? SW_SHOW : SW_HIDE);
+    fullScreen_.BarsToggled();
     RecalcLayout();
 }

@@ -296,6 +296,35 @@ TEST_F(PageCommands, LeavingFullScreenMaximisesAFrameThatWasMaximised) {
     EXPECT_TRUE(frame().topRebar().IsWindowVisible());
 }
 
+TEST_F(PageCommands, BarsToggledInFullScreenStayWithTheEdgesAndTheSavedModeLimitsNothingBeforeItIsOn) {
+    StartEmpty();
+    Command(ID_VIEW_FULLSCREEN);
+    ASSERT_TRUE(frame().fullScreen().on());
+    // Hidden and shown again by its command, the status bar stays away until the mouse comes
+    // near the bottom edge; so does the tab bar.
+    Command(ID_VIEW_STATUS_BAR);
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(frame().statusBar().IsWindowVisible());
+    Command(ID_VIEW_TASKBAR);
+    Command(ID_VIEW_TASKBAR);
+    EXPECT_FALSE(::IsWindowVisible(frame().bottomRebar()));
+    Command(ID_VIEW_FULLSCREEN);
+    EXPECT_TRUE(frame().statusBar().IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(frame().bottomRebar()));
+
+    // "FullScreen" 1 from the file: until the mode is entered the frame may take any size.
+    brisova::Settings saved = frame().settings();
+    saved.fullScreen = 1;
+    CFullScreen fullScreen(frame(), saved);
+    MINMAXINFO info{};
+    info.ptMaxSize = POINT{1280, 1024};
+    info.ptMaxTrackSize = POINT{1300, 1040};
+    fullScreen.LimitSize(info);
+    EXPECT_EQ(info.ptMaxSize.x, 1280);
+    EXPECT_EQ(info.ptMaxTrackSize.y, 1040);
+    EXPECT_FALSE(fullScreen.on());
+}
+
 TEST_F(PageCommands, FullScreenAtStartWhenTheLastRunEndedInIt) {
     WriteSetting("FullScreen", "1");
     StartEmpty();
