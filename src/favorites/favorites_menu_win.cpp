@@ -86,6 +86,8 @@ void CFavoritesMenu::Rebuild() {
     FreeOwnerDrawData(popup);
     while (::DeleteMenu(popup, kFixedItems, MF_BYPOSITION)) {}
     files_.clear();
+    folderIndices_.clear();
+    nextIndex_ = 0;
 
     folder_ = setup_.folder.empty() ? ShellFavoritesFolder() : setup_.folder;
     while (!folder_.empty() && folder_.back() == '\\') folder_.pop_back();
@@ -96,21 +98,48 @@ void CFavoritesMenu::Rebuild() {
             break;
         }
     }
-    nextIndex_ = FillFolder(folder_, 0, popup);
+    FillFolder(folder_, popup);
+    WatchFolder();
+}
+
+void CFavoritesMenu::WatchFolder() {
+    changes_.reset(::FindFirstChangeNotificationW(
+        WideFromNarrow(folder_).c_str(), TRUE,
+        FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE));
+}
+
+bool CFavoritesMenu::FolderChanged() const {
+    return changes_ && ::WaitForSingleObject(changes_.get(), 0) == WAIT_OBJECT_0;
 }
 
 void CFavoritesMenu::OnInitMenuPopup(HMENU popup) {
+    // The menu itself, about to open, shows the folder as it is now: a shortcut saved or a
+    // folder made by another program since the last build is there.
+    if (popup == Popup() && FolderChanged()) {
+        Rebuild();
+        return;
+    }
     CIconMenuItem* first = IconMenuItemAt(popup, 0);
     if (!first || first->loaded != 0 || !first->HasText()) return;
     // The placeholder's record is ours again once its item is gone.
     std::unique_ptr<CIconMenuItem> placeholder(first);
     ::DeleteMenu(popup, 0, MF_BYPOSITION);
-    nextIndex_ = FillFolder(placeholder->text(), nextIndex_, popup);
+    FillFolder(placeholder->text(), popup);
 }
 
-int CFavoritesMenu::FillFolder(const std::string& folder, int firstIndex, HMENU popup) {
+void CFavoritesMenu::FillFolder(const std::string& folder, HMENU popup) {
     const std::string prefix = WithBackslash(folder);
-    brisova::FolderContents contents = brisova::SortOutEntries(ListFolder(prefix), firstIndex);
+    const std::vector<brisova::DirectoryEntry> entries = ListFolder(prefix);
+    // A folder filled before (through the chevron's copy of the menu, say) takes back its own
+    // indices while they suffice, so that filling it again gives out no new commands.
+    auto known = folderIndices_.find(prefix);
+    brisova::FolderContents contents =
+        brisova::SortOutEntries(entries, known != folderIndices_.end() ? known->second.first : nextIndex_);
+    if (known == folderIndices_.end() || contents.nextIndex > known->second.second) {
+        if (known != folderIndices_.end()) contents = brisova::SortOutEntries(entries, nextIndex_);
+        folderIndices_[prefix] = {nextIndex_, contents.nextIndex};
+        nextIndex_ = contents.nextIndex;
+    }
     // The stored order is kept per folder, by its path below the Favorites folder.
     const std::string root = folder_ + "\\";
     const std::string relative =
@@ -121,7 +150,6 @@ int CFavoritesMenu::FillFolder(const std::string& folder, int firstIndex, HMENU 
         else AddLink(entry.name, prefix, popup, entry.index);
     }
     BreakColumns(popup);
-    return contents.nextIndex;
 }
 
 void CFavoritesMenu::AddLink(const std::string& name, const std::string& prefix, HMENU popup, int index) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,9 +48,11 @@ private:
     void OnOrganize();
     void OnUpdateOrganize(CCmdUI* ui);
 
-    // Fills `popup` from `folder`, links taking indices from `firstIndex` on; returns the next
-    // free index.
-    int FillFolder(const std::string& folder, int firstIndex, HMENU popup);
+    // Fills `popup` from `folder`: its links take the folder's indices, or the next free ones.
+    void FillFolder(const std::string& folder, HMENU popup);
+    // Watches the Favorites folder's tree from the last build on.
+    void WatchFolder();
+    bool FolderChanged() const;
     void AddLink(const std::string& name, const std::string& prefix, HMENU popup, int index);
     void AddFolder(const std::string& name, const std::string& prefix, HMENU popup);
     void BreakColumns(HMENU popup) const;
@@ -64,6 +67,9 @@ private:
     // The Favorites folder without its final backslash.
     std::string folder_;
     int nextIndex_ = 0;
+    // The indices each filled folder took since the last rebuild: first and one past the last.
+    std::map<std::string, std::pair<int, int>> folderIndices_;
+    ScopedChangeNotification changes_;
     // The file of each favourite index given out since the last rebuild. The commands are looked
     // up here, not in the menu, so that a copy of the menu (the chevron's) opens the same pages.
     std::vector<std::string> files_;

@@ -52,12 +52,20 @@ struct FileHandleTraits {
     static void Close(Handle h) { ::CloseHandle(h); }
 };
 
+struct ChangeNotificationTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Handle h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+    static void Close(Handle h) { ::FindCloseChangeNotification(h); }
+};
+
 inline void CloseMappedView(void* view) { ::UnmapViewOfFile(view); }
 inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void DestroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
 
 using ScopedHandle = UniqueHandle<NullIsInvalid<HANDLE, ::CloseHandle>>;
 using ScopedFile = UniqueHandle<FileHandleTraits>;
+using ScopedChangeNotification = UniqueHandle<ChangeNotificationTraits>;
 using ScopedKey = UniqueHandle<NullIsInvalid<HKEY, ::RegCloseKey>>;
 using ScopedMenu = UniqueHandle<NullIsInvalid<HMENU, ::DestroyMenu>>;
 using ScopedIcon = UniqueHandle<NullIsInvalid<HICON, ::DestroyIcon>>;

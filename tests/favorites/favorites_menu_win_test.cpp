@@ -262,34 +262,44 @@ TEST_F(FavoritesMenu, TallFoldersBreakIntoEqualColumnsAndLinksPastTheLastCommand
     for (int i = 0; i < 300; ++i) WriteUrl("link " + std::to_string(1000 + i) + ".url", "http://x.example/");
     MakeFolder("More");
     for (int i = 0; i < 350; ++i) WriteUrl("More\\more " + std::to_string(1000 + i) + ".url", "http://x.example/");
+    MakeFolder("Most");
+    for (int i = 0; i < 400; ++i) WriteUrl("Most\\most " + std::to_string(1000 + i) + ".url", "http://x.example/");
     ASSERT_TRUE(Start());
     const std::vector<Shown> items = ItemsOf(Favorites());
-    ASSERT_EQ(items.size(), 304u);
+    ASSERT_EQ(items.size(), 305u);
     std::vector<int> breaks;
-    for (std::size_t i = 4; i < items.size(); ++i) {
+    for (std::size_t i = 5; i < items.size(); ++i) {
         if (!items[i].columnBreak) continue;
         breaks.push_back(static_cast<int>(i));
-        EXPECT_EQ(items[i].text, "link " + std::to_string(1000 + i - 4)) << "the break keeps the item's record";
+        EXPECT_EQ(items[i].text, "link " + std::to_string(1000 + i - 5)) << "the break keeps the item's record";
     }
     ASSERT_GE(breaks.size(), 1u);
     for (std::size_t i = 1; i < breaks.size(); ++i) EXPECT_EQ(breaks[i] - breaks[i - 1], breaks[0] + 1);
 
-    // Two copies of the menu fill "More" with indices 300-649 and 650-999; the menu's own "More"
-    // then gets indices from 1000 on, which have no command.
-    for (UINT last : {ID_FAV_FIRST + 649u, static_cast<UINT>(ID_FAV_LAST)}) {
+    const auto highestId = [](const std::vector<Shown>& filled) {
+        return std::max_element(filled.begin(), filled.end(), [](const Shown& a, const Shown& b) {
+                   return a.id < b.id;
+               })->id;
+    };
+    // Copies of the menu fill "More" with indices 300-649 however often the chevron copies it,
+    // and the menu's own "More" takes the same ones.
+    for (int round = 0; round < 2; ++round) {
         ScopedIconMenu copy = CopyIconMenu(Favorites());
         HMENU more = ItemsOf(copy.get())[3].popup;
         Open(more);
-        const std::vector<Shown> filled = ItemsOf(more);
-        EXPECT_EQ(std::max_element(filled.begin(), filled.end(), [](const Shown& a, const Shown& b) {
-                      return a.id < b.id;
-                  })->id,
-                  last);
+        EXPECT_EQ(highestId(ItemsOf(more)), ID_FAV_FIRST + 649u);
     }
     HMENU more = items[3].popup;
     Open(more);
-    const std::vector<Shown> past = ItemsOf(more);
-    ASSERT_EQ(past.size(), 350u);
+    EXPECT_EQ(highestId(ItemsOf(more)), ID_FAV_FIRST + 649u);
+
+    // "Most" takes 650-1049: its links past the last command are greyed, without one.
+    HMENU most = items[4].popup;
+    Open(most);
+    const std::vector<Shown> mostLinks = ItemsOf(most);
+    ASSERT_EQ(mostLinks.size(), 400u);
+    EXPECT_EQ(highestId(mostLinks), static_cast<UINT>(ID_FAV_LAST));
+    const std::vector<Shown> past(mostLinks.begin() + 350, mostLinks.end());
     for (const Shown& link : past) {
         EXPECT_EQ(link.id, 0u);
         EXPECT_TRUE(link.greyed);
@@ -308,4 +318,33 @@ TEST_F(FavoritesMenu, AForeignOwnerDrawnPopupIsLeftAlone) {
     EXPECT_EQ(::GetMenuItemCount(popup.get()), 1);
     EXPECT_EQ(::GetMenuItemID(popup.get(), 0), 1u);
     EXPECT_EQ(foreign, 7);
+}
+
+// The chevron copies the menu each time it opens: a sub-folder filled again through a copy keeps
+// the commands it had, so that copies never use up the commands of the real menu. A shortcut
+// another program saves shows the next time the menu opens.
+TEST_F(FavoritesMenu, CopiesReuseAFoldersCommandsAndAChangedFolderShowsWhenTheMenuOpens) {
+    MakeFolder("Alpha");
+    WriteUrl("Alpha\\a.url", "http://a.example/");
+    WriteUrl("root.url", "http://root.example/");
+    ASSERT_TRUE(Start());
+    std::set<UINT> ids;
+    for (int round = 0; round < 5; ++round) {
+        ScopedIconMenu copy = CopyIconMenu(Favorites());
+        HMENU alpha = Named(ItemsOf(copy.get()), "Alpha").popup;
+        ASSERT_NE(alpha, nullptr);
+        Open(alpha);
+        ids.insert(Named(ItemsOf(alpha), "a").id);
+    }
+    EXPECT_EQ(ids, std::set<UINT>{ID_FAV_FIRST + 1});
+
+    Open(Favorites());
+    EXPECT_EQ(TextsOf(ItemsOf(Favorites(), 3)), (std::vector<std::string>{"Alpha", "root"}));
+    WriteUrl("later.url", "http://later.example/");
+    EXPECT_TRUE(PumpUntil([&] {
+        Open(Favorites());
+        return TextsOf(ItemsOf(Favorites(), 3)) == std::vector<std::string>{"Alpha", "later", "root"};
+    }));
+    Command(Named(ItemsOf(Favorites(), 3), "later").id);
+    EXPECT_EQ(Addresses(), std::vector<std::string>{"http://later.example/"});
 }
