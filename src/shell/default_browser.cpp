@@ -24,11 +24,25 @@ void SetExtension(Registry& classes, std::string_view extension, std::string_vie
     if (classes.HasKey(extension)) classes.WriteString(extension, "", type);
 }
 
+// A command whose program is a "Brisova.exe", wherever it lies: the program registered from
+// another folder before it moved is still the program.
+bool NamesTheProgram(std::string_view command) {
+    std::string_view program;
+    if (command.starts_with('"')) {
+        program = command.substr(1, command.find('"', 1) == std::string_view::npos ? std::string_view::npos
+                                                                                   : command.find('"', 1) - 1);
+    } else {
+        program = command.substr(0, command.find(' '));
+    }
+    const std::string lowered = AsciiLowerCase(program);
+    return lowered == "brisova.exe" || lowered.ends_with("\\brisova.exe") || lowered.ends_with("/brisova.exe");
+}
+
 // A value that is already the program's own is not a previous handler: remembering it would
 // replace the handler remembered before, which could then never be put back.
 void Remember(Profile& profile, const std::string& key, const std::optional<std::string>& value,
               std::string_view ours) {
-    if (value && *value != ours) profile.WriteString(kOldBrowserSection, key, *value);
+    if (value && *value != ours && !NamesTheProgram(*value)) profile.WriteString(kOldBrowserSection, key, *value);
 }
 
 void RegisterKey(Registry& classes, Profile& profile, std::string_view key, const std::string& command) {

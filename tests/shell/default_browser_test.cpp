@@ -140,6 +140,23 @@ TEST_F(DefaultBrowserTest, AnotherProgramTakingWebPagesClearsTheMarkAndKeepsTheF
     EXPECT_EQ(Value("http\\shell\\open\\command"), OldCommand("http\\shell"));
 }
 
+// Registered from one folder, taken by another browser, registered again after the program
+// moved: the command naming the old folder is the program's own, never a previous handler.
+TEST_F(DefaultBrowserTest, AfterTheProgramMovedItsOldCommandIsNotRememberedAsThePreviousHandler) {
+    ToggleDefaultBrowser(classes, software, profile, "C:\\Old\\Brisova.exe");
+    classes.WriteString("htmlfile\\shell", "", "open");
+    classes.WriteString("http\\shell", "", "open");
+    EXPECT_EQ(ToggleDefaultBrowser(classes, software, profile, "D:\\Brisova\\Brisova.exe"), ToggleResult::Registered);
+    EXPECT_EQ(ToggleDefaultBrowser(classes, software, profile, "D:\\Brisova\\Brisova.exe"), ToggleResult::Restored);
+    EXPECT_EQ(Value("http\\shell\\open\\command"), OldCommand("http\\shell"));
+    EXPECT_EQ(Value("htmlfile\\shell\\open\\command"), OldCommand("htmlfile\\shell"));
+    // Another program's command that merely mentions the name is not the program.
+    classes.WriteString("ftp\\shell\\open\\command", "", "\"C:\\Tools\\ftp.exe\" --not Brisova.exe \"%1\"");
+    ToggleDefaultBrowser(classes, software, profile, kProgram);
+    EXPECT_EQ(profile.ReadString(kOldBrowserSection, "ftp\\shell\\open\\command", ""),
+              "\"C:\\Tools\\ftp.exe\" --not Brisova.exe \"%1\"");
+}
+
 TEST_F(DefaultBrowserTest, TooLongAPathChangesNothingAndTheSystemsOwnChoiceIsReported) {
     const auto before = classes.Values();
     EXPECT_EQ(ToggleDefaultBrowser(classes, software, profile, "C:\\" + std::string(300, 'a') + ".exe"),
