@@ -194,9 +194,11 @@ void CBrisovaView::OnTitleChange(const std::string& text) {
 }
 
 void CBrisovaView::OnDocumentComplete(const std::string& address) {
-    if (closing() || !nav_.CompleteDocument(address)) return;
+    if (closing()) return;
     BrowserWindowHost* host = Host();
-    if (!host) return;
+    // Every loaded page is a visit, the same address again too.
+    if (host) host->PageLoaded();
+    if (!nav_.CompleteDocument(address) || !host) return;
     if (IsActiveWindow()) host->ShowAddress(address);
     host->SaveWindowRecord();
 }

@@ -19,6 +19,8 @@ public:
     virtual void SelectTabOf(CChildFrame* window) = 0;
     virtual void RemoveTabOf(CChildFrame* window) = 0;
     virtual void SaveWindowRecord() = 0;
+    // A page of `window` finished loading: it is a visit now.
+    virtual void PageLoaded() = 0;
     // An address of the library's pages ("http://$I", "$S", "$D"): the library acts on it and
     // the view never loads it.
     virtual void HandleLibraryAddress(CChildFrame* window, const std::string& address) = 0;

@@ -88,6 +88,7 @@ public:
     void SelectTabOf(CChildFrame* window) override;
     void RemoveTabOf(CChildFrame* window) override;
     void SaveWindowRecord() override;
+    void PageLoaded() override { history_.OnPageLoaded(); }
     // BrowserWindowHost and BrowserFrame
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
     void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;

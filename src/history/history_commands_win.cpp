@@ -3,6 +3,7 @@
 #include "browser/browser_frame_win.h"
 #include "framework/dock_site_win.h"
 #include "history/url_history_store_win.h"
+#include "platform/performance_clock_win.h"
 #include "history_ids.h"
 #include "resource.h"
 
@@ -19,7 +20,8 @@ CHistoryCommands::CHistoryCommands(BrowserFrame& frame, brisova::Prompter& promp
     : frame_(frame),
       prompter_(prompter),
       store_(std::make_unique<UrlHistoryStore>()),
-      folder_(std::make_unique<ShellHistoryFolder>()) {}
+      folder_(std::make_unique<ShellHistoryFolder>()),
+      clock_(&PerformanceCounterClock::Instance()) {}
 
 // The pane's tree is a child of the bar: it goes first.
 CHistoryCommands::~CHistoryCommands() {
@@ -99,4 +101,14 @@ LRESULT CHistoryCommands::OnOpenEntry(WPARAM index, LPARAM) {
 
 void CHistoryCommands::OnHistoryCleared() {
     if (HostsHistory()) pane_->Fill();
+}
+
+void CHistoryCommands::OnPageLoaded() {
+    // The shell's folder rebuilds "Today" folded: it is read again only when the bar is shown
+    // again, so that a visit does not fold what the user opened in it.
+    if (!ShowsHistory() || pane_->showsShellFolder()) return;
+    const brisova::Ticks now = clock_->Now();
+    if (lastRefresh_ && brisova::ElapsedWithin(*lastRefresh_, now, clock_->Frequency(), 0)) return;
+    lastRefresh_ = now;
+    pane_->Fill();
 }

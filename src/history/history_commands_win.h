@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "controls/gripper_bars_win.h"
 #include "framework/cmd_target_win.h"
@@ -11,6 +12,7 @@
 #include "history/history_folder_win.h"
 #include "history/history_store.h"
 #include "platform/prompter.h"
+#include "platform/tick_clock.h"
 
 class BrowserFrame;
 
@@ -31,6 +33,11 @@ public:
     LRESULT OnOpenEntry(WPARAM index, LPARAM);
     // The history was cleared: a bar that shows it reads the store again.
     void OnHistoryCleared();
+    // A page finished loading: a bar that shows the visits of the URL store reads them again,
+    // at most once a second, so that the visit appears under "Today".
+    void OnPageLoaded();
+    // How the once a second is measured; the performance counter unless a test gives its own.
+    void SetClock(const brisova::TickClock& clock) { clock_ = &clock; }
 
     // The explorer bar and its pane; null until the first "&History".
     CSizingControlBarCF* explorerBar() const { return bar_.get(); }
@@ -52,4 +59,6 @@ private:
     std::unique_ptr<HistoryFolderSource> folder_;
     std::unique_ptr<CHistoryBar> pane_;
     std::unique_ptr<CSizingControlBarCF> bar_;
+    const brisova::TickClock* clock_;
+    std::optional<brisova::Ticks> lastRefresh_;
 };

@@ -478,3 +478,31 @@ TEST_F(ShellHistoryBar, AnEmptyFolderLeavesTheStoreAndOneThatCannotBeOpenedIsRep
     EXPECT_TRUE(Items().empty());
     EXPECT_EQ(prompter_.questions(), std::vector<std::string>{"Can't bind history folder."});
 }
+
+// A visit made while the bar shows appears under "Today" once its page has loaded; the bar reads
+// the store at most once a second, however many pages load.
+TEST_F(HistoryBar, APageLoadedWhileTheBarShowsAppearsUnderTodayAtMostOnceASecond) {
+    brisova::ManualTickClock clock;
+    Add("http://a.example/one.htm", "One", 0);
+    ASSERT_TRUE(StartWithHistory());
+    history().SetClock(clock);
+    Command(ID_VIEW_HISTORY);
+    Command(ID_FILE_NEW_BLANK);
+    const auto sitesToday = [&] {
+        std::vector<std::string> sites;
+        for (const HistoryTreeItem& group : Items())
+            if (group.text == "Today")
+                for (const HistoryTreeItem& site : group.children) sites.push_back(site.text);
+        return sites;
+    };
+    EXPECT_EQ(sitesToday(), std::vector<std::string>{"a.example"});
+
+    Add("http://b.example/new.htm", "New", 0);
+    Windows()[0]->view()->Navigate("http://b.example/new.htm");
+    PumpPending();
+    EXPECT_EQ(sitesToday(), std::vector<std::string>{"a.example"});
+    clock.Advance(std::chrono::milliseconds(1000));
+    Windows()[0]->view()->Navigate("http://b.example/next.htm");
+    PumpPending();
+    EXPECT_EQ(sitesToday(), (std::vector<std::string>{"a.example", "b.example"}));
+}
