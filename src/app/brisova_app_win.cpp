@@ -101,6 +101,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
         return false;
     }
     startAddress_ = brisova::StartAddressFromArguments(arguments);
+    restartedBySystem_ = brisova::StartedBySystemRestart(arguments);
     if (brisova::IsInternetShortcutPath(startAddress_)) startAddress_ = ShortcutAddress(startAddress_);
 
     // 3. One instance serves the user.
@@ -199,9 +200,11 @@ void CBrisovaApp::OpenFirstPages() {
         return;
     }
     std::optional<brisova::Bytes> record = profile_->ReadBinary(brisova::kSettingsSection, brisova::kLastVisitKey);
+    // After the system's restart the windows of the session it ended come back unasked.
     if (brisova::ShouldOfferRestore(record) &&
-        environment_.prompter->Ask("Do you continue from last time?", brisova::PromptButtons::YesNo) ==
-            brisova::PromptAnswer::Yes) {
+        (restartedBySystem_ ||
+         environment_.prompter->Ask("Do you continue from last time?", brisova::PromptButtons::YesNo) ==
+             brisova::PromptAnswer::Yes)) {
         bool first = true;
         for (const std::string& address : brisova::DecodeWindowRecord(*record)) {
             frame_->OpenWindow(false, &address, first);

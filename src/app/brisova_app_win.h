@@ -55,6 +55,8 @@ private:
 
     AppEnvironment environment_;
     std::string startAddress_;
+    // The system started the program again after ending its session for an update.
+    bool restartedBySystem_ = false;
     ScopedHandle instanceSemaphore_;
     std::unique_ptr<IniFileProfile> profile_;
     std::unique_ptr<CMainFrame> frame_;

@@ -4,6 +4,7 @@
 #include "app/brisova_app_win.h"
 #include "platform/diagnostics.h"
 #include "platform/startup_trace_win.h"
+#include "shared/startup_rules.h"
 
 namespace {
 void ToDebugger(const std::string& message) { ::OutputDebugStringA((message + "\n").c_str()); }
@@ -17,5 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brisova::SetFailureReporter(&ToDebugger);
     CBrisovaApp app(InstalledEnvironment());
     if (!app.InitInstance()) return 0;
+    // An update that restarts Windows starts the program again, with its windows.
+    ::RegisterApplicationRestart(brisova::kRestartSwitch, RESTART_NO_CRASH | RESTART_NO_HANG);
     return app.Run();
 }

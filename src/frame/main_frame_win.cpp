@@ -32,6 +32,8 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         TimerHandler<&CMainFrame::OnTimer>(),
         PlainHandler<WM_CLOSE, &CMainFrame::OnClose>(),
         PlainHandler<WM_DESTROY, &CMainFrame::OnDestroy>(),
+        MessageHandler<WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession>(),
+        MessageHandler<WM_ENDSESSION, &CMainFrame::OnEndSession>(),
         MessageHandler<WM_ACTIVATE, &CMainFrame::OnActivate>(),
         MessageHandler<WM_HAND_OFF, &CMainFrame::OnHandOff>(),
         MessageHandler<WM_ENTERMENULOOP, &CMainFrame::OnEnterMenuLoop>(),
@@ -348,6 +350,23 @@ void CMainFrame::OnClose() {
     addressBar_.SaveTypedUrls();
     // Browser windows go with the frame, without their own close handling.
     DestroyWindow();
+}
+
+LRESULT CMainFrame::OnQueryEndSession(WPARAM, LPARAM) {
+    // Windows is ending the session: no question holds it up.
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnEndSession(WPARAM ending, LPARAM) {
+    if (!ending || shuttingDown_) return 0;
+    // The process may end as soon as this returns: everything an orderly exit writes is
+    // written now, except that the record of open windows stays for the next start.
+    SaveWindowRecord();
+    shuttingDown_ = true;
+    online_.Stop();
+    brisova::WriteSettings(profile_, settings_);
+    addressBar_.SaveTypedUrls();
+    return 0;
 }
 
 void CMainFrame::OnDestroy() {

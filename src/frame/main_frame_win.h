@@ -124,6 +124,8 @@ private:
     void EnsureOle();
     void OnClose();
     void OnDestroy();
+    LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnHandOff(WPARAM wParam, LPARAM lParam);
     LRESULT OnEnterMenuLoop(WPARAM wParam, LPARAM lParam);

@@ -28,10 +28,20 @@ std::string StartAddressFromArguments(const std::vector<std::string>& arguments)
     return address;
 }
 
-bool AsksToUnregister(const std::vector<std::string>& arguments) {
-    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& arg) {
-        return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-') && EqualsIgnoringCase(arg.substr(1), "unregister");
+namespace {
+bool HasSwitch(const std::vector<std::string>& arguments, std::string_view name) {
+    return std::any_of(arguments.begin(), arguments.end(), [name](const std::string& arg) {
+        return arg.size() > 1 && (arg[0] == '/' || arg[0] == '-') && EqualsIgnoringCase(arg.substr(1), name);
     });
+}
+}  // namespace
+
+bool AsksToUnregister(const std::vector<std::string>& arguments) {
+    return HasSwitch(arguments, "unregister");
+}
+
+bool StartedBySystemRestart(const std::vector<std::string>& arguments) {
+    return HasSwitch(arguments, "restart");
 }
 
 bool IsInternetShortcutPath(std::string_view path) {

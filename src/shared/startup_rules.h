@@ -20,6 +20,13 @@ std::string StartAddressFromArguments(const std::vector<std::string>& arguments)
 // the program to give web pages back to the previous browser and to end.
 bool AsksToUnregister(const std::vector<std::string>& arguments);
 
+// The switch the program registers for the system's restart after an update: Windows starts
+// it again with this when the session it ended comes back.
+inline constexpr const wchar_t* kRestartSwitch = L"/restart";
+// True when the arguments hold "/restart" (or "-restart", any case): the windows of the ended
+// session are restored without asking.
+bool StartedBySystemRestart(const std::vector<std::string>& arguments);
+
 // True when the text names an Internet shortcut file (".url", any case).
 bool IsInternetShortcutPath(std::string_view path);
 

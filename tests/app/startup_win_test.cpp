@@ -50,6 +50,38 @@ TEST_F(AppFixture, InterruptedRunIsRestoredWhenTheUserAgrees) {
     EXPECT_EQ(ActiveWindow(), Windows()[0]);
 }
 
+TEST_F(AppFixture, AfterTheSystemsRestartTheWindowsComeBackUnasked) {
+    WriteSetting("EnableHomePage", "0");
+    brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});
+    WriteSetting("lastvisit", brisova::EncodeProfileBinary(record));
+    ASSERT_TRUE(Start({"/restart"}));
+    EXPECT_TRUE(prompter_.questions().empty());
+    EXPECT_EQ(Addresses(), (Strings{"http://a.example/", "http://b.example/"}));
+}
+
+// Windows ends the session: nothing asks, every setting of the run is written as an orderly
+// exit writes it, and the record of open windows stays for the next start.
+TEST_F(AppFixture, TheEndOfTheSessionWritesTheSettingsAndKeepsTheOpenWindows) {
+    WriteSetting("IsAskExit", "1");
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start({"http://a.example/"}));
+    Command(ID_VIEW_STATUS_BAR);
+    EXPECT_EQ(frame().SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+    EXPECT_TRUE(prompter_.questions().empty());
+    frame().SendMessage(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_EQ(ReadSetting("StatusBar"), "0");
+    std::optional<brisova::Bytes> kept =
+        brisova::DecodeProfileBinary(ReadSetting("lastvisit"));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(brisova::DecodeWindowRecord(*kept), Strings{"http://a.example/"});
+    // Closing windows as the system tears the process down changes the record no more.
+    Command(ID_FILE_CLOSE);
+    PumpPending();
+    kept = brisova::DecodeProfileBinary(ReadSetting("lastvisit"));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(brisova::DecodeWindowRecord(*kept), Strings{"http://a.example/"});
+}
+
 TEST_F(AppFixture, DecliningTheRestoreFallsBackToTheHomePage) {
     brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});
     WriteSetting("lastvisit", brisova::EncodeProfileBinary(record));

@@ -30,6 +30,14 @@ TEST(StartAddress, TheUninstallersSwitchIsNoAddress) {
     EXPECT_EQ(StartAddressFromArguments({"/unregister"}), "");
 }
 
+TEST(StartAddress, TheSystemsRestartSwitchIsNoAddress) {
+    EXPECT_TRUE(StartedBySystemRestart({"/restart"}));
+    EXPECT_TRUE(StartedBySystemRestart({"-RESTART"}));
+    EXPECT_FALSE(StartedBySystemRestart({"restart", "/restarts"}));
+    EXPECT_EQ(StartAddressFromArguments({"/restart"}), "");
+    EXPECT_EQ(StartAddressFromArguments({"/restart", "http://a/"}), "http://a/");
+}
+
 TEST(HandOff, OnlyTheBlockOfTheMessageIsOpened) {
     std::optional<std::string> block = HandOffBlock("http://a.example/Привет", 7);
     ASSERT_TRUE(block);
