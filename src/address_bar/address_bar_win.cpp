@@ -7,6 +7,7 @@
 #include "address_bar/address_box_win.h"
 #include "address_bar/open_file_dialog_win.h"
 #include "address_ids.h"
+#include "browser/brisova_view_win.h"
 #include "browser/browser_frame_win.h"
 #include "resource.h"
 
@@ -105,6 +106,18 @@ void CAddressBar::OnDestroy() {
 
 HWND CAddressBar::edit() const {
     return box_ ? AddressBoxEdit(box_) : nullptr;
+}
+
+void CAddressBar::FocusField() const {
+    HWND field = edit();
+    if (!field || !::IsWindowVisible(field)) return;
+    ::SetFocus(field);
+    ::SendMessageA(field, EM_SETSEL, 0, -1);
+}
+
+bool CAddressBar::HasFocus() const {
+    HWND field = edit();
+    return field && ::GetFocus() == field;
 }
 
 // ---- the field and the list ----
@@ -245,6 +258,20 @@ bool CAddressBar::PreTranslateMessage(MSG* msg) {
         ::SendMessageA(frame_->OwnerWindow(), WM_COMMAND, MAKEWPARAM(ID_GO, 0), 0);
         return true;
     }
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE &&
+        !::SendMessageA(box_, CB_GETDROPPEDSTATE, 0, 0)) {
+        CBrisovaView* view = frame_->ActiveBrowserView();
+        if (addressPutBack_) {
+            addressPutBack_ = false;
+            if (view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
+        } else {
+            addressPutBack_ = true;
+            ShowAddress(view ? view->address() : std::string());
+            ::SendMessageA(edit(), EM_SETSEL, 0, -1);
+        }
+        return true;
+    }
+    if (msg->message == WM_KEYDOWN) addressPutBack_ = false;
     if (msg->message == WM_MOUSEWHEEL) {
         ::PostMessageA(frame_->OwnerWindow(), WM_MOUSEWHEEL, msg->wParam, msg->lParam);
         return true;

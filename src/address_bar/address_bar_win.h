@@ -59,11 +59,15 @@ public:
 
     HWND box() const { return box_; }
     HWND edit() const;
+    // Puts the focus into the field with all its text selected (Ctrl+L, Alt+D, F6).
+    void FocusField() const;
+    bool HasFocus() const;
     // What takes text dropped onto the box; null when OLE refused it.
     IDropTarget* dropTarget() const { return dropTarget_; }
 
     // Enter in the field becomes command 1 at the frame; the wheel over the field scrolls the
-    // page instead (the frame takes the message).
+    // page instead (the frame takes the message). The first Esc puts the active window's
+    // address back, the next one returns the focus to the page.
     bool PreTranslateMessage(MSG* msg) override;
 
 private:
@@ -89,5 +93,7 @@ private:
     ScopedImageList boxImages_;
     AddressDropTarget* dropTarget_ = nullptr;
     bool acceptsDrops_ = false;
+    // The last key in the field was an Esc that put the address back.
+    bool addressPutBack_ = false;
     const std::vector<brisova::ShortcutEntry>* shortcuts_ = nullptr;
 };

@@ -309,6 +309,12 @@ bool CMenuBar::TranslateFrameMessage(MSG* msg) {
             return false;
         }
         altAlone_ = false;
+        // F10 enters the keyboard mode as Alt pressed alone does, and leaves it again.
+        if (key == VK_F10 && ::GetKeyState(VK_SHIFT) >= 0) {
+            keys_.AltReleasedAlone();
+            ShowHot();
+            return true;
+        }
         return OpenByMnemonic(key);
     case WM_SYSKEYUP:
         if (key != VK_MENU || !altAlone_) return false;

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "address_bar/field_keys.h"
 #include "browser/child_frame_win.h"
 #include "browser/page_scroll_win.h"
 #include "framework/win_app_win.h"
@@ -190,7 +191,24 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
     }
     fullScreen_.TrackMouse(*msg);
     if (menuBar_.TranslateFrameMessage(msg)) return true;
+    if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) {
+        const brisova::KeyPress press{static_cast<unsigned>(msg->wParam), ::GetKeyState(VK_CONTROL) < 0,
+                                      ::GetKeyState(VK_SHIFT) < 0, (msg->lParam & (1 << 29)) != 0};
+        if (brisova::IsAddressFieldKey(press) && addressBar_.IsWindowVisible()) {
+            if (press.key == brisova::kKeyF6 && addressBar_.HasFocus()) FocusActiveControl();
+            else addressBar_.FocusField();
+            return true;
+        }
+        // An edit with the focus keeps its editing keys; the accelerators on them act on the page.
+        if (msg->message == WM_KEYDOWN && brisova::IsEditingKey(press) && FocusIsEdit()) return false;
+    }
     return CMDIFrameWnd::PreTranslateMessage(msg);
+}
+
+bool CMainFrame::FocusIsEdit() {
+    char name[16] = {};
+    HWND focus = ::GetFocus();
+    return focus && ::GetClassNameA(focus, name, sizeof name) && lstrcmpiA(name, "Edit") == 0;
 }
 
 CChildFrame* CMainFrame::ActiveWindow() const {
@@ -429,11 +447,11 @@ LRESULT CMainFrame::OnEnterMenuLoop(WPARAM, LPARAM) {
     return Default();
 }
 
-LRESULT CMainFrame::OnExitMenuLoop(WPARAM, LPARAM) {
+LRESULT CMainFrame::OnExitMenuLoop(WPARAM wParam, LPARAM lParam) {
     inMenuLoop_ = false;
     // The addresses open once the loop has returned, not inside its last message.
     if (!waitingHandOffs_.empty()) PostMessage(WM_OPEN_WAITING_HAND_OFFS);
-    return Default();
+    return CMDIFrameWnd::OnExitMenuLoop(wParam, lParam);
 }
 
 LRESULT CMainFrame::OnEnable(WPARAM enabled, LPARAM) {

@@ -174,6 +174,7 @@ private:
     void OnViewTaskBar();
     brisova::CommandContext CommandContextNow(UINT id) const;
     void FocusActiveControl() const;
+    static bool FocusIsEdit();
 
     brisova::Profile& profile_;
     brisova::Prompter& prompter_;

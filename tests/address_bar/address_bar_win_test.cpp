@@ -286,3 +286,74 @@ TEST_F(AddressBar, OpenFileOpensTheAddressExactlyAsEntered) {
     EXPECT_EQ(LastCall(), "navigate c:\\pages\\page.htm");
     EXPECT_EQ(bar_->Items().size(), 2u) << "the dialog adds nothing to the list";
 }
+
+namespace {
+// Holds Ctrl (or nothing) down for the keys this thread reads until it goes out of scope.
+class HeldKeys {
+public:
+    explicit HeldKeys(bool ctrl) {
+        ::GetKeyboardState(saved_);
+        BYTE state[256];
+        std::memcpy(state, saved_, sizeof state);
+        state[VK_CONTROL] = ctrl ? 0x80 : 0;
+        state[VK_SHIFT] = 0;
+        ::SetKeyboardState(state);
+    }
+    ~HeldKeys() { ::SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+}  // namespace
+
+// The keys as a user presses them, arriving at whichever window has the focus: the field keeps
+// its editing keys, Ctrl+L, Alt+D and F6 move the focus between page and field, Esc puts the
+// address back and then returns to the page, F10 enters the menu bar's keyboard mode.
+TEST_F(AddressBar, KeysGoWhereTheFocusIsAndMoveItBetweenPageAndField) {
+    StartBar();
+    Open("http://a.example/");
+    HWND page = ActiveWindow()->view()->ControlWindow();
+    ASSERT_TRUE(page);
+    ::SetFocus(page);
+    const auto press = [&](UINT key, bool ctrl, bool alt = false) {
+        HeldKeys held(ctrl);
+        ::PostMessageA(::GetFocus(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+        PumpPending();
+    };
+
+    press('L', true);
+    EXPECT_EQ(::GetFocus(), bar_->edit());
+    ::SetWindowTextA(bar_->edit(), "typed text");
+    BrowserOf(ActiveWindow())->calls.clear();
+    for (UINT key : {UINT('A'), UINT(VK_HOME), UINT(VK_END)}) press(key, true);
+    press(VK_HOME, false);
+    EXPECT_EQ(BrowserOf(ActiveWindow())->calls, Strings{}) << "the page got a key of the field";
+    EXPECT_EQ(::GetFocus(), bar_->edit());
+
+    press(VK_ESCAPE, false);
+    char text[64] = {};
+    ::GetWindowTextA(bar_->edit(), text, sizeof text);
+    EXPECT_STREQ(text, "http://a.example/");
+    EXPECT_EQ(::GetFocus(), bar_->edit());
+    press(VK_ESCAPE, false);
+    EXPECT_EQ(::GetFocus(), page);
+    EXPECT_EQ(BrowserOf(ActiveWindow())->calls, Strings{}) << "Esc in the field stopped the page";
+
+    press(VK_F6, false);
+    EXPECT_EQ(::GetFocus(), bar_->edit());
+    DWORD start = 1, end = 0;
+    ::SendMessageA(bar_->edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, std::strlen("http://a.example/"));
+    press(VK_F6, false);
+    EXPECT_EQ(::GetFocus(), page);
+    press('D', false, true);
+    EXPECT_EQ(::GetFocus(), bar_->edit());
+
+    // With the page focused the frame's keys act again.
+    ::SetFocus(page);
+    press(VK_HOME, true);
+    EXPECT_EQ(BrowserOf(ActiveWindow())->calls, Strings{"home"});
+    press(VK_F10, false, true);
+    EXPECT_EQ(frame().menuBar().keys().mode(), brisova::MenuBarMode::Keyboard);
+}

@@ -1,0 +1,32 @@
+// Which keys belong to the address field and to any edit control with the focus, rather than
+// to the frame's accelerators: a user selecting the field's text with Ctrl+A must not select
+// the page, and Ctrl+Home must move the caret, not open the start page.
+#pragma once
+
+namespace brisova {
+
+// Virtual-key codes the rules name.
+inline constexpr unsigned kKeyBackspace = 0x08;
+inline constexpr unsigned kKeyEnd = 0x23;
+inline constexpr unsigned kKeyHome = 0x24;
+inline constexpr unsigned kKeyLeft = 0x25;
+inline constexpr unsigned kKeyRight = 0x27;
+inline constexpr unsigned kKeyDelete = 0x2E;
+inline constexpr unsigned kKeyF6 = 0x75;
+
+struct KeyPress {
+    unsigned key = 0;
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
+
+// The editing keys an edit with the focus keeps: Ctrl+A, C, V, X and Z, Ctrl+Home, End, Left
+// and Right, and Home, End, Backspace and Delete, with or without Shift; never with Alt.
+bool IsEditingKey(KeyPress press);
+
+// The keys that put the focus into the address field with its text selected: Ctrl+L, Alt+D
+// and F6. F6 pressed in the field takes the focus back to the page.
+bool IsAddressFieldKey(KeyPress press);
+
+}  // namespace brisova
