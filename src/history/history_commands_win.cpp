@@ -1,5 +1,6 @@
 #include "history/history_commands_win.h"
 
+#include "browser/brisova_view_win.h"
 #include "browser/browser_frame_win.h"
 #include "framework/dock_site_win.h"
 #include "history/url_history_store_win.h"
@@ -71,7 +72,10 @@ void CHistoryCommands::OnViewHistory() {
     if (HostsHistory()) {
         const bool shown = site.IsShown(*bar_);
         if (!shown) pane_->Refresh();
+        const bool focusInside = ::IsChild(bar_->m_hWnd, ::GetFocus());
         site.Show(*bar_, !shown);
+        if (!shown) ::SetFocus(pane_->tree().m_hWnd);
+        else if (focusInside) FocusPage();
         return;
     }
     pane_.reset();
@@ -79,11 +83,20 @@ void CHistoryCommands::OnViewHistory() {
     if (!pane->Create(bar_->m_hWnd)) return;
     pane_ = std::move(pane);
     pane_->tree().SetNotify(frame_.OwnerWindow(), WM_OPEN_HISTORY_ENTRY);
+    pane_->tree().onEscape = [this] { FocusPage(); };
     RECT client = bar_->GetClientRect();
     ::MoveWindow(pane_->tree().m_hWnd, -1, -1, client.right + 1, client.bottom + 1, TRUE);
     bar_->SetWindowText(pane_->caption());
     if (!site.IsShown(*bar_)) site.Show(*bar_, true);
     pane_->Fill();
+    // Shown by its key or its command, the bar takes the keys.
+    ::SetFocus(pane_->tree().m_hWnd);
+}
+
+void CHistoryCommands::FocusPage() const {
+    CBrisovaView* view = frame_.ActiveBrowserView();
+    if (view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
+    else ::SetFocus(frame_.OwnerWindow());
 }
 
 void CHistoryCommands::OnUpdateViewHistory(CCmdUI* ui) {

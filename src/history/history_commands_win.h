@@ -52,6 +52,8 @@ private:
     bool HostsHistory() const;
     // The pane reads the store and the folder it was made with: a new one needs a new pane.
     void DropPane();
+    // The active page takes the focus, or the frame when no window is open.
+    void FocusPage() const;
 
     BrowserFrame& frame_;
     brisova::Prompter& prompter_;

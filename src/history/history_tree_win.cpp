@@ -150,6 +150,12 @@ void CHistoryTree::Activate(HTREEITEM item) {
     if (notify_ && openMessage_) ::SendMessageA(notify_, openMessage_, static_cast<WPARAM>(tv.lParam - 1), 0);
 }
 
+bool CHistoryTree::PreTranslateMessage(MSG* msg) {
+    if (msg->hwnd != m_hWnd || msg->message != WM_KEYDOWN || msg->wParam != VK_ESCAPE || !onEscape) return false;
+    onEscape();
+    return true;
+}
+
 bool CHistoryTree::OnReflectedNotify(NMHDR* header, LRESULT* result) {
     if (header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDINGW) {
         // The button or the keyboard opens an item the lister has not filled yet.

@@ -51,6 +51,9 @@ public:
     // Opens or closes a group or site; sends the open message for a page.
     void Activate(HTREEITEM item);
     bool OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+    // Esc in the tree hands the focus back (to the page); the frame's Esc, Stop, never sees it.
+    std::function<void()> onEscape;
+    bool PreTranslateMessage(MSG* msg) override;
 
 private:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);

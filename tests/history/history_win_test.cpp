@@ -506,3 +506,44 @@ TEST_F(HistoryBar, APageLoadedWhileTheBarShowsAppearsUnderTodayAtMostOnceASecond
     PumpPending();
     EXPECT_EQ(sitesToday(), (std::vector<std::string>{"a.example", "b.example"}));
 }
+
+// The History bar from the keyboard: Ctrl+H on the page shows it with the focus in the tree,
+// Enter opens the selected page, Esc goes back to the page, Ctrl+H again hides the bar.
+TEST_F(HistoryBar, CtrlHShowsTheBarWithTheKeysInTheTreeAndEscGoesBackToThePage) {
+    Add("http://a.example/one.htm", "One", 0);
+    ASSERT_TRUE(StartWithHistory());
+    Command(ID_FILE_NEW_BLANK);
+    HWND page = ActiveWindow()->view()->ControlWindow();
+    ::SetFocus(page);
+    const auto press = [&](UINT key, bool ctrl) {
+        BYTE saved[256], state[256];
+        ::GetKeyboardState(saved);
+        std::memcpy(state, saved, sizeof state);
+        state[VK_CONTROL] = ctrl ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
+        PumpPending();
+        ::SetKeyboardState(saved);
+    };
+
+    press('H', true);
+    ASSERT_TRUE(bar());
+    EXPECT_TRUE(Checked());
+    EXPECT_EQ(::GetFocus(), tree());
+    history().pane()->tree().Activate(Item({"Today"}));
+    history().pane()->tree().Activate(Item({"Today", "a.example"}));
+    ::SendMessageA(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item({"Today", "a.example", "One"})));
+    BrowserOf(ActiveWindow())->calls.clear();
+    press(VK_RETURN, false);
+    EXPECT_EQ(BrowserOf(ActiveWindow())->calls, std::vector<std::string>{"navigate http://a.example/one.htm"});
+
+    ::SetFocus(tree());
+    press(VK_ESCAPE, false);
+    EXPECT_EQ(::GetFocus(), ActiveWindow()->view()->ControlWindow());
+    EXPECT_EQ(BrowserOf(ActiveWindow())->calls, std::vector<std::string>{"navigate http://a.example/one.htm"})
+        << "Esc in the tree stopped the page";
+    ::SetFocus(tree());
+    press('H', true);
+    EXPECT_FALSE(Checked());
+    EXPECT_EQ(::GetFocus(), ActiveWindow()->view()->ControlWindow());
+}
