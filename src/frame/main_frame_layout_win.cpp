@@ -74,6 +74,7 @@ bool CMainFrame::CreateBottomBar() {
     auto font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (!tabBar_.Create(bottomRebar_, ID_BAR_TABS, font)) return false;
     tabBar_.onLayoutChanged = [this] { FitTabBand(); };
+    tabBar_.onEmptyDoubleClick = [this] { OnFileNewBlank(); };
 
     REBARBANDINFOA band{};
     band.cbSize = REBARBANDINFOA_V6_SIZE;

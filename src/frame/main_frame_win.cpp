@@ -13,6 +13,7 @@
 #include "platform/startup_trace_win.h"
 #include "resource.h"
 #include "shared/startup_rules.h"
+#include "tab_bar/tab_keys.h"
 #include "tab_bar/tab_rules.h"
 
 namespace {
@@ -197,6 +198,13 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
         if (brisova::IsAddressFieldKey(press) && addressBar_.IsWindowVisible()) {
             if (press.key == brisova::kKeyF6 && addressBar_.HasFocus()) FocusActiveControl();
             else addressBar_.FocusField();
+            return true;
+        }
+        // The tab keys go by the tab bar's order, before the system's MDI keys take Ctrl+Tab.
+        const brisova::TabKey tabPress{press.key, press.ctrl, press.shift, press.alt};
+        if (msg->message == WM_KEYDOWN && brisova::IsTabKey(tabPress)) {
+            if (std::optional<int> tab = brisova::TabForKey(tabPress, tabBar_.Selection(), tabBar_.Count()))
+                ActivateTab(*tab);
             return true;
         }
         // An edit with the focus keeps its editing keys; the accelerators on them act on the page.
@@ -471,12 +479,16 @@ LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM) {
 
 void CMainFrame::OnTabSelectionChanged(NMHDR*, LRESULT* result) {
     *result = 0;
-    int selection = tabBar_.Selection();
-    if (selection < 0) return;
-    if (CChildFrame* window = tabBar_.WindowAt(selection)) {
-        window->ShowWindow(SW_SHOW);
-        window->MDIActivate();
-    }
+    if (int selection = tabBar_.Selection(); selection >= 0) ActivateTab(selection);
+}
+
+void CMainFrame::ActivateTab(int index) {
+    CChildFrame* window = tabBar_.WindowAt(index);
+    if (!window) return;
+    window->ShowWindow(SW_SHOW);
+    window->MDIActivate();
+    tabBar_.SelectTabOf(window);
+    FocusActiveControl();
 }
 
 void CMainFrame::OnTabRightClick(NMHDR*, LRESULT* result) {

@@ -141,6 +141,8 @@ private:
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
+    // Brings the window of tab `index` to the front, its tab selected and its page focused.
+    void ActivateTab(int index);
     void OnTabRightClick(NMHDR* header, LRESULT* result);
     void OnToolBarDropDown(NMHDR* header, LRESULT* result);
     void OnMenuButton(UINT id);

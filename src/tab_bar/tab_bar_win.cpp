@@ -125,6 +125,12 @@ int CTabBar::HitTest(LPARAM point) const {
     return (hit.flags & (TCHT_ONITEMICON | TCHT_ONITEMLABEL)) ? index : -1;
 }
 
+bool CTabBar::NoTabAt(LPARAM point) const {
+    TCHITTESTINFO hit{};
+    hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    return SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0;
+}
+
 LRESULT CTabBar::OnMiddleButtonUp(WPARAM, LPARAM lParam) {
     int index = HitTest(lParam);
     LRESULT result = Default();
@@ -138,6 +144,7 @@ LRESULT CTabBar::OnLeftButtonDoubleClick(WPARAM, LPARAM lParam) {
     LRESULT result = Default();
     if (index >= 0 && closeOnDoubleClick_ != 0)
         if (CWnd* window = reinterpret_cast<CWnd*>(WindowAt(index))) window->PostMessage(WM_CLOSE);
+    if (index < 0 && onEmptyDoubleClick && NoTabAt(lParam)) onEmptyDoubleClick();
     return result;
 }
 

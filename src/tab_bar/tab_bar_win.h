@@ -42,12 +42,15 @@ public:
     }
     // Runs after every insertion and deletion, so the frame can fit the bar's band.
     std::function<void()> onLayoutChanged;
+    // A double click on the bar beside the tabs.
+    std::function<void()> onEmptyDoubleClick;
 
     bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
     LRESULT OnMiddleButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam);
+    bool NoTabAt(LPARAM point) const;
     int HitTest(LPARAM point) const;
     void LayoutChanged() const;
 

@@ -287,25 +287,6 @@ TEST_F(AddressBar, OpenFileOpensTheAddressExactlyAsEntered) {
     EXPECT_EQ(bar_->Items().size(), 2u) << "the dialog adds nothing to the list";
 }
 
-namespace {
-// Holds Ctrl (or nothing) down for the keys this thread reads until it goes out of scope.
-class HeldKeys {
-public:
-    explicit HeldKeys(bool ctrl) {
-        ::GetKeyboardState(saved_);
-        BYTE state[256];
-        std::memcpy(state, saved_, sizeof state);
-        state[VK_CONTROL] = ctrl ? 0x80 : 0;
-        state[VK_SHIFT] = 0;
-        ::SetKeyboardState(state);
-    }
-    ~HeldKeys() { ::SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
-}  // namespace
-
 // The keys as a user presses them, arriving at whichever window has the focus: the field keeps
 // its editing keys, Ctrl+L, Alt+D and F6 move the focus between page and field, Esc puts the
 // address back and then returns to the page, F10 enters the menu bar's keyboard mode.
@@ -316,9 +297,7 @@ TEST_F(AddressBar, KeysGoWhereTheFocusIsAndMoveItBetweenPageAndField) {
     ASSERT_TRUE(page);
     ::SetFocus(page);
     const auto press = [&](UINT key, bool ctrl, bool alt = false) {
-        HeldKeys held(ctrl);
-        ::PostMessageA(::GetFocus(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
-        PumpPending();
+        PressKey(key, (ctrl ? kCtrl : kNone) | (alt ? kAlt : kNone));
     };
 
     press('L', true);
@@ -354,6 +333,6 @@ TEST_F(AddressBar, KeysGoWhereTheFocusIsAndMoveItBetweenPageAndField) {
     ::SetFocus(page);
     press(VK_HOME, true);
     EXPECT_EQ(BrowserOf(ActiveWindow())->calls, Strings{"home"});
-    press(VK_F10, false, true);
+    press(VK_F10, false);
     EXPECT_EQ(frame().menuBar().keys().mode(), brisova::MenuBarMode::Keyboard);
 }

@@ -270,3 +270,41 @@ TEST_F(TabClicks, MiddleClickClosesTheClickedWindow) {
     ClickFirstTab(WM_MBUTTONUP);
     EXPECT_EQ(Windows(), std::vector<CChildFrame*>{second});
 }
+
+// The keys for tabs, pressed on the focused page: next and previous in the tab bar's order with
+// wrapping, a tab by its number, Ctrl+9 the last, Ctrl+T a new blank window; a double click
+// beside the tabs opens one too.
+TEST_F(TabClicks, TabKeysFollowTheTabBarAndCtrlTOrADoubleClickBesideTheTabsOpensAWindow) {
+    StartWithWindows("1", "0");
+    Command(ID_FILE_NEW_BLANK);
+    ASSERT_EQ(Windows().size(), 3u);
+    const auto press = [&](UINT key, bool shift = false) { PressKey(key, kCtrl | (shift ? kShift : kNone)); };
+    ::SetFocus(ActiveWindow()->view()->ControlWindow());
+    ASSERT_EQ(ActiveWindow(), Windows()[2]);
+    press(VK_TAB);
+    EXPECT_EQ(ActiveWindow(), Windows()[0]);
+    EXPECT_EQ(frame().tabBar().Selection(), 0);
+    EXPECT_EQ(::GetFocus(), Windows()[0]->view()->ControlWindow());
+    press(VK_TAB, true);
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+    press(VK_PRIOR);
+    EXPECT_EQ(ActiveWindow(), Windows()[1]);
+    press(VK_NEXT);
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+    press('1');
+    EXPECT_EQ(ActiveWindow(), Windows()[0]);
+    press('9');
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+    press('5');
+    EXPECT_EQ(ActiveWindow(), Windows()[2]);
+
+    press('T');
+    ASSERT_EQ(Windows().size(), 4u);
+    EXPECT_EQ(ActiveWindow(), Windows()[3]);
+    EXPECT_EQ(Addresses()[3], "about:blank");
+
+    RECT bar = frame().tabBar().GetClientRect();
+    frame().tabBar().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(bar.right - 4, (bar.top + bar.bottom) / 2));
+    PumpPending();
+    EXPECT_EQ(Windows().size(), 5u);
+}

@@ -88,7 +88,7 @@ TEST(Accelerators, StartPageIsCtrlHomeAndEveryKeyHasItsCommand) {
     ASSERT_NE(table, nullptr);
     ACCEL keys[32];
     int n = ::CopyAcceleratorTableA(table, keys, 32);
-    ASSERT_EQ(n, 17);
+    ASSERT_EQ(n, 18);
     auto command = [&](WORD key, BYTE modifiers) -> int {
         for (int i = 0; i < n; ++i)
             if (keys[i].key == key && (keys[i].fVirt & (FCONTROL | FALT | FSHIFT)) == modifiers) return keys[i].cmd;
@@ -98,6 +98,7 @@ TEST(Accelerators, StartPageIsCtrlHomeAndEveryKeyHasItsCommand) {
     EXPECT_EQ(command(VK_HOME, FALT), -1);
     EXPECT_EQ(command('N', FCONTROL), ID_NEW_BUTTON);
     EXPECT_EQ(command('H', FCONTROL), ID_VIEW_HISTORY);
+    EXPECT_EQ(command('T', FCONTROL), ID_FILE_NEW_BLANK);
     EXPECT_EQ(command('S', FCONTROL), ID_INFO_ADD);
     EXPECT_EQ(command(VK_LEFT, FALT), ID_GO_BACK);
     EXPECT_EQ(command(VK_ESCAPE, 0), ID_VIEW_STOP);

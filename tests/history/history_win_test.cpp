@@ -515,16 +515,7 @@ TEST_F(HistoryBar, CtrlHShowsTheBarWithTheKeysInTheTreeAndEscGoesBackToThePage) 
     Command(ID_FILE_NEW_BLANK);
     HWND page = ActiveWindow()->view()->ControlWindow();
     ::SetFocus(page);
-    const auto press = [&](UINT key, bool ctrl) {
-        BYTE saved[256], state[256];
-        ::GetKeyboardState(saved);
-        std::memcpy(state, saved, sizeof state);
-        state[VK_CONTROL] = ctrl ? 0x80 : 0;
-        ::SetKeyboardState(state);
-        ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 0);
-        PumpPending();
-        ::SetKeyboardState(saved);
-    };
+    const auto press = [&](UINT key, bool ctrl) { PressKey(key, ctrl ? kCtrl : kNone); };
 
     press('H', true);
     ASSERT_TRUE(bar());

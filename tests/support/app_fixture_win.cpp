@@ -1,5 +1,7 @@
 #include "support/app_fixture_win.h"
 
+#include <cstring>
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -103,6 +105,22 @@ bool AppFixture::Start(const std::vector<std::string>& arguments) {
 
 bool AppFixture::PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
     return app_->PumpUntil(done, timeout);
+}
+
+void AppFixture::PressKey(UINT key, unsigned modifiers) {
+    BYTE saved[256], held[256];
+    ::GetKeyboardState(saved);
+    std::memcpy(held, saved, sizeof held);
+    held[VK_CONTROL] = (modifiers & kCtrl) ? 0x80 : 0;
+    held[VK_SHIFT] = (modifiers & kShift) ? 0x80 : 0;
+    held[VK_MENU] = (modifiers & kAlt) ? 0x80 : 0;
+    ::SetKeyboardState(held);
+    // With Alt held, and for F10, the system sends the key as a system key; Alt sets the
+    // context bit.
+    const bool alt = (modifiers & kAlt) != 0;
+    ::PostMessageA(::GetFocus(), alt || key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+    PumpPending();
+    ::SetKeyboardState(saved);
 }
 
 void AppFixture::PumpPending() {

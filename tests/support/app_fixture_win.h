@@ -39,6 +39,10 @@ protected:
     void SetClientWidth(int width);
     // Sends a command to the frame as a menu choice would.
     void Command(UINT id);
+    // A key pressed as the user presses it: its message goes to the window with the focus, the
+    // modifiers held in this thread's key state, and the program's message loop takes it.
+    enum Modifier : unsigned { kNone = 0, kCtrl = 1, kShift = 2, kAlt = 4 };
+    void PressKey(UINT key, unsigned modifiers = kNone);
     // The enable state the frame gives a command, as a menu would show it.
     bool CommandEnabled(UINT id);
     // Whether the command's item shows a check mark or bullet.

@@ -1,0 +1,29 @@
+// The keys that go from tab to tab, in the tab bar's order (not the order the windows were last
+// active in): Ctrl+Tab and Ctrl+PgDn to the next, Ctrl+Shift+Tab and Ctrl+PgUp to the previous,
+// wrapping at the ends; Ctrl+1 to Ctrl+8 to that tab, Ctrl+9 to the last.
+#pragma once
+
+#include <optional>
+
+namespace brisova {
+
+inline constexpr unsigned kKeyTab = 0x09;
+inline constexpr unsigned kKeyPageUp = 0x21;
+inline constexpr unsigned kKeyPageDown = 0x22;
+
+struct TabKey {
+    unsigned key = 0;
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
+
+// Whether the key goes to another tab at all, whatever tabs there are.
+bool IsTabKey(TabKey press);
+
+// The index of the tab the key goes to from `current` among `count` tabs; none when the key is
+// no tab key or there is no such tab. A current index of -1 (no tab selected) counts as before
+// the first.
+std::optional<int> TabForKey(TabKey press, int current, int count);
+
+}  // namespace brisova
