@@ -3,23 +3,9 @@
 // the page, and Ctrl+Home must move the caret, not open the start page.
 #pragma once
 
+#include "shared/key_press.h"
+
 namespace brisova {
-
-// Virtual-key codes the rules name.
-inline constexpr unsigned kKeyBackspace = 0x08;
-inline constexpr unsigned kKeyEnd = 0x23;
-inline constexpr unsigned kKeyHome = 0x24;
-inline constexpr unsigned kKeyLeft = 0x25;
-inline constexpr unsigned kKeyRight = 0x27;
-inline constexpr unsigned kKeyDelete = 0x2E;
-inline constexpr unsigned kKeyF6 = 0x75;
-
-struct KeyPress {
-    unsigned key = 0;
-    bool ctrl = false;
-    bool shift = false;
-    bool alt = false;
-};
 
 // The editing keys an edit with the focus keeps: Ctrl+A, C, V, X and Z, Ctrl+Home, End, Left
 // and Right, and Home, End, Backspace and Delete, with or without Shift; never with Alt.

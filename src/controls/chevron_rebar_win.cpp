@@ -123,15 +123,23 @@ UINT ItemState(BYTE button) {
     return (disabled ? MFS_GRAYED : 0) | ((button & TBSTATE_CHECKED) ? MFS_CHECKED : 0);
 }
 
-// A plain button of a bar other than the main tool bar: its tool tip, else its own label.
-std::string PlainButtonText(HWND bar, const TBBUTTON& button) {
-    std::string text = CommandToolTip(static_cast<UINT>(button.idCommand));
-    if (!text.empty()) return text;
+std::string ButtonLabel(HWND bar, const TBBUTTON& button) {
     LRESULT length = ::SendMessageA(bar, TB_GETBUTTONTEXTA, button.idCommand, 0);
-    if (length <= 0) return text;
+    if (length <= 0) return {};
     std::string label(static_cast<std::size_t>(length) + 1, '\0');
     ::SendMessageA(bar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(label.data()));
     return label.c_str();
+}
+
+// A plain button of a bar other than the main tool bar: its tool tip, else its own label. A
+// button that opens a menu of the menu bar is named by its label: its command is the menu's
+// position, whose string would be another command's tip ("&Edit" is 1, the Go button's).
+std::string PlainButtonText(HWND bar, const TBBUTTON& button, bool opensMenu) {
+    if (opensMenu) {
+        if (std::string label = ButtonLabel(bar, button); !label.empty()) return label;
+    }
+    std::string text = CommandToolTip(static_cast<UINT>(button.idCommand));
+    return text.empty() ? ButtonLabel(bar, button) : text;
 }
 }  // namespace
 
@@ -166,7 +174,7 @@ ScopedIconMenu CChevBar::BuildChevronMenu(int index) const {
         HMENU source = buttonMenu ? buttonMenu(bar, command) : nullptr;
         if (!mainToolBar) {
             const UINT flags = ((state & MFS_GRAYED) ? MF_GRAYED : 0) | ((state & MFS_CHECKED) ? MF_CHECKED : 0);
-            std::string text = PlainButtonText(bar, button);
+            std::string text = PlainButtonText(bar, button, source != nullptr);
             if (text.empty()) text = " ";
             if (source) {
                 // A menu bar's menu, offered whole as a sub-menu of its own name.

@@ -201,9 +201,8 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
             return true;
         }
         // The tab keys go by the tab bar's order, before the system's MDI keys take Ctrl+Tab.
-        const brisova::TabKey tabPress{press.key, press.ctrl, press.shift, press.alt};
-        if (msg->message == WM_KEYDOWN && brisova::IsTabKey(tabPress)) {
-            if (std::optional<int> tab = brisova::TabForKey(tabPress, tabBar_.Selection(), tabBar_.Count()))
+        if (msg->message == WM_KEYDOWN && brisova::IsTabKey(press)) {
+            if (std::optional<int> tab = brisova::TabForKey(press, tabBar_.Selection(), tabBar_.Count()))
                 ActivateTab(*tab);
             return true;
         }

@@ -5,7 +5,7 @@ namespace brisova {
 namespace {
 enum class Step { None, Next, Previous, Number };
 
-Step StepOf(TabKey press) {
+Step StepOf(KeyPress press) {
     if (!press.ctrl || press.alt) return Step::None;
     if (press.key == kKeyTab) return press.shift ? Step::Previous : Step::Next;
     if (press.shift) return Step::None;
@@ -16,11 +16,11 @@ Step StepOf(TabKey press) {
 }
 }  // namespace
 
-bool IsTabKey(TabKey press) {
+bool IsTabKey(KeyPress press) {
     return StepOf(press) != Step::None;
 }
 
-std::optional<int> TabForKey(TabKey press, int current, int count) {
+std::optional<int> TabForKey(KeyPress press, int current, int count) {
     if (count <= 0) return std::nullopt;
     switch (StepOf(press)) {
     case Step::None: return std::nullopt;

@@ -5,25 +5,16 @@
 
 #include <optional>
 
+#include "shared/key_press.h"
+
 namespace brisova {
 
-inline constexpr unsigned kKeyTab = 0x09;
-inline constexpr unsigned kKeyPageUp = 0x21;
-inline constexpr unsigned kKeyPageDown = 0x22;
-
-struct TabKey {
-    unsigned key = 0;
-    bool ctrl = false;
-    bool shift = false;
-    bool alt = false;
-};
-
 // Whether the key goes to another tab at all, whatever tabs there are.
-bool IsTabKey(TabKey press);
+bool IsTabKey(KeyPress press);
 
 // The index of the tab the key goes to from `current` among `count` tabs; none when the key is
 // no tab key or there is no such tab. A current index of -1 (no tab selected) counts as before
 // the first.
-std::optional<int> TabForKey(TabKey press, int current, int count);
+std::optional<int> TabForKey(KeyPress press, int current, int count);
 
 }  // namespace brisova

@@ -197,6 +197,11 @@ TEST_F(ChevronMenu, MenuBarOffersItsHiddenMenusWhole) {
     ASSERT_TRUE(menu);
     std::vector<ShownItem> items = Items(menu.get());
     ASSERT_FALSE(items.empty());
+    // Each hidden menu is named by its own title, whatever string shares its position's number.
+    for (const ShownItem& item : items) {
+        EXPECT_NE(item.text, "Go");
+        EXPECT_NE(item.popup, nullptr) << item.text;
+    }
     // The last menu of the bar is always among the hidden ones, as a copy of itself.
     const ShownItem& help = items.back();
     EXPECT_EQ(help.text, "&Help");

@@ -5,7 +5,7 @@
 using namespace brisova;
 
 TEST(TabKeys, NextAndPreviousWrapAtTheEnds) {
-    const TabKey next{kKeyTab, true}, previous{kKeyTab, true, true};
+    const KeyPress next{kKeyTab, true}, previous{kKeyTab, true, true};
     EXPECT_EQ(TabForKey(next, 0, 3), 1);
     EXPECT_EQ(TabForKey(next, 2, 3), 0);
     EXPECT_EQ(TabForKey(previous, 0, 3), 2);
