@@ -82,10 +82,13 @@ TEST_F(SecondInstance, AnAddressHandedOverDuringAMenuOpensWhenTheMenuCloses) {
 
     // The timer runs inside the menu's loop, as a second start's message would arrive.
     static CMainFrame* target = nullptr;
-    static bool openedInsideTheMenu = true;
+    static bool ranInsideTheMenu = false;
+    static bool openedInsideTheMenu = false;
     target = &frame();
+    ranInsideTheMenu = openedInsideTheMenu = false;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
+        ranInsideTheMenu = true;
         target->SendMessage(WM_HAND_OFF, 43, 0);
         openedInsideTheMenu = target->MDIGetActive() != nullptr;
         ::EndMenu();
@@ -93,7 +96,11 @@ TEST_F(SecondInstance, AnAddressHandedOverDuringAMenuOpensWhenTheMenuCloses) {
     ASSERT_NE(timer, 0u);
     ScopedMenu menu(::CreatePopupMenu());
     ::AppendMenuA(menu.get(), MF_STRING, 1, "Item");
+    ::SetForegroundWindow(frame().m_hWnd);
     ::TrackPopupMenu(menu.get(), TPM_RETURNCMD, 10, 10, 0, frame().m_hWnd, nullptr);
+    // Whatever happened in the menu, its timer fires no more once this test has ended.
+    ::KillTimer(nullptr, timer);
+    ASSERT_TRUE(ranInsideTheMenu);
     EXPECT_FALSE(openedInsideTheMenu);
     PumpUntil([&] { return !Windows().empty(); });
     EXPECT_EQ(Addresses(), std::vector<std::string>{"http://handed.example/"});
