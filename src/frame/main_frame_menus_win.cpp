@@ -3,6 +3,7 @@
 #include "frame/main_frame_win.h"
 
 #include "browser/child_frame_win.h"
+#include "controls/menu_letter.h"
 #include "framework/menu_helpers_win.h"
 #include "resource.h"
 #include "shared/ampersand_text.h"
@@ -90,4 +91,24 @@ bool CMainFrame::ButtonRect(UINT command, RECT& onScreen) const {
 void CMainFrame::OnMenuButton(UINT id) {
     RECT button{};
     if (ButtonRect(id, button)) ShowButtonMenu(id, button);
+}
+
+LRESULT CMainFrame::OnMenuChar(WPARAM wParam, LPARAM lParam) {
+    // The items the program draws have no mnemonic the system could match: a letter goes to the
+    // next one whose text starts with it, or whose "&" it is.
+    auto menu = reinterpret_cast<HMENU>(lParam);
+    std::vector<std::string> texts;
+    int current = -1;
+    bool drawn = false;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        const CIconMenuItem* record = IconMenuItemAt(menu, i);
+        texts.push_back(record ? record->text() : std::string());
+        drawn = drawn || record;
+        if (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) current = i;
+    }
+    if (!drawn) return Default();
+    const std::optional<brisova::MenuLetterChoice> choice =
+        brisova::ChooseMenuItemByLetter(texts, current, static_cast<char>(LOWORD(wParam)));
+    if (!choice) return Default();
+    return MAKELRESULT(choice->index, choice->execute ? MNC_EXECUTE : MNC_SELECT);
 }

@@ -48,6 +48,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_MOUSEWHEEL, &CMainFrame::OnMouseWheel>(),
         MessageHandler<WM_MEASUREITEM, &CMainFrame::OnMeasureItem>(),
         MessageHandler<WM_DRAWITEM, &CMainFrame::OnDrawItem>(),
+        MessageHandler<WM_MENUCHAR, &CMainFrame::OnMenuChar>(),
         MessageHandler<WM_GETMINMAXINFO, &CMainFrame::OnGetMinMaxInfo>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),

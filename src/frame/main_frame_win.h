@@ -139,6 +139,7 @@ private:
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     // Brings the window of tab `index` to the front, its tab selected and its page focused.

@@ -348,3 +348,24 @@ TEST_F(FavoritesMenu, CopiesReuseAFoldersCommandsAndAChangedFolderShowsWhenTheMe
     Command(Named(ItemsOf(Favorites(), 3), "later").id);
     EXPECT_EQ(Addresses(), std::vector<std::string>{"http://later.example/"});
 }
+
+// The favourites are drawn by the program: a typed letter reaches them through the frame's
+// answer to WM_MENUCHAR, the next match selected, a unique one run.
+TEST_F(FavoritesMenu, ALetterSelectsTheNextFavouriteStartingWithItAndRunsAUniqueOne) {
+    WriteUrl("apple.url", "http://apple.example/");
+    WriteUrl("avocado.url", "http://avocado.example/");
+    WriteUrl("banana.url", "http://banana.example/");
+    ASSERT_TRUE(Start());
+    const auto answer = [&](char letter) {
+        return frame().SendMessage(WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP), reinterpret_cast<LPARAM>(Favorites()));
+    };
+    const std::vector<Shown> items = ItemsOf(Favorites());
+    const auto position = [&](const std::string& text) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].text == text) return static_cast<WORD>(i);
+        return WORD(0xFFFF);
+    };
+    EXPECT_EQ(answer('A'), MAKELRESULT(position("apple"), MNC_SELECT));
+    EXPECT_EQ(answer('b'), MAKELRESULT(position("banana"), MNC_EXECUTE));
+    EXPECT_EQ(HIWORD(answer('z')), MNC_IGNORE);
+}
