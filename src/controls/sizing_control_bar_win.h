@@ -22,6 +22,8 @@ public:
     SIZE DockedSize(brisova::DockSide side) const override;
     SIZE MinimumSize(brisova::DockSide side) const override;
     void SetRowLength(brisova::DockSide side, int length) override;
+    // The size the bar takes when it docks at `side`, before its row sets the length.
+    void SetDockedSize(brisova::DockSide side, SIZE size) { SizeFor(side) = size; }
     SIZE FloatingSize() const override { return floating_; }
     void SetFloatingSize(SIZE size) override { floating_ = size; }
     bool IsSizingBar() const override { return true; }

@@ -182,6 +182,12 @@ void CMainFrame::LoadSettings() {
         }
     }
     toolbarCommands_.RebuildToolbar(false);
+    history_.Restore(brisova::ParseBarPlace(profile_.ReadString(brisova::kSettingsSection, brisova::kHistoryBarKey, "")));
+}
+
+void CMainFrame::SaveSettings() {
+    brisova::WriteSettings(profile_, settings_);
+    profile_.WriteString(brisova::kSettingsSection, brisova::kHistoryBarKey, brisova::FormatBarPlace(history_.Place()));
 }
 
 bool CMainFrame::PreTranslateMessage(MSG* msg) {
@@ -371,7 +377,7 @@ void CMainFrame::OnClose() {
     secureIcon_.reset();
     std::erase(commandTargets_, library_.get());
     library_.reset();
-    brisova::WriteSettings(profile_, settings_);
+    SaveSettings();
     ::RemovePropA(m_hWnd, kWindowProperty);
     addressBar_.SaveTypedUrls();
     // Browser windows go with the frame, without their own close handling.
@@ -390,7 +396,7 @@ LRESULT CMainFrame::OnEndSession(WPARAM ending, LPARAM) {
     SaveWindowRecord();
     shuttingDown_ = true;
     online_.Stop();
-    brisova::WriteSettings(profile_, settings_);
+    SaveSettings();
     addressBar_.SaveTypedUrls();
     return 0;
 }

@@ -170,6 +170,8 @@ private:
     bool CreateTopBars();
     bool CreateBottomBar();
     void LoadSettings();
+    // Writes the settings and the History bar's place, as every exit does.
+    void SaveSettings();
     void OnViewToolBar();
     void OnViewAddressBar();
     void SetTabBandHeight() const;

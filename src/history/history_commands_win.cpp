@@ -3,6 +3,7 @@
 #include "browser/brisova_view_win.h"
 #include "browser/browser_frame_win.h"
 #include "framework/dock_site_win.h"
+#include "framework/mini_dock_frame_win.h"
 #include "history/url_history_store_win.h"
 #include "platform/performance_clock_win.h"
 #include "history_ids.h"
@@ -54,8 +55,36 @@ bool CHistoryCommands::CreateExplorerBar() {
     bar->SetEdgeStyle(brisova::kSizeChild);
     bar->EnableDocking(kDockLeft | kDockRight);
     bar_ = std::move(bar);
-    site->Dock(*bar_, brisova::DockSide::Left);
+    bar_->SetDockedSize(brisova::DockSide::Left, {place_.dockedWidth, bar_->DockedSize(brisova::DockSide::Left).cy});
+    bar_->SetFloatingSize({place_.floatWidth, place_.floatHeight});
+    if (place_.side == brisova::DockSide::Floating) site->Float(*bar_, {place_.floatLeft, place_.floatTop});
+    else site->Dock(*bar_, place_.side);
     return true;
+}
+
+brisova::BarPlace CHistoryCommands::Place() const {
+    if (!bar_) return place_;
+    brisova::BarPlace place;
+    place.side = bar_->dockSide();
+    place.dockedWidth = bar_->DockedSize(brisova::DockSide::Left).cx;
+    const SIZE floating = bar_->FloatingSize();
+    place.floatWidth = floating.cx;
+    place.floatHeight = floating.cy;
+    place.floatLeft = place_.floatLeft;
+    place.floatTop = place_.floatTop;
+    if (CMiniDockFrame* mini = frame_.dockSite() ? frame_.dockSite()->MiniFrameOf(*bar_) : nullptr) {
+        const POINT origin = mini->ClientOrigin();
+        place.floatLeft = origin.x;
+        place.floatTop = origin.y;
+    }
+    place.shown = ShowsHistory();
+    return brisova::ParseBarPlace(brisova::FormatBarPlace(place));
+}
+
+void CHistoryCommands::Restore(const brisova::BarPlace& place) {
+    place_ = place;
+    place_.shown = false;
+    if (place.shown && !bar_ && CreateExplorerBar()) ShowNewPane(false);
 }
 
 bool CHistoryCommands::HostsHistory() const {
@@ -78,6 +107,10 @@ void CHistoryCommands::OnViewHistory() {
         else if (focusInside) FocusPage();
         return;
     }
+    ShowNewPane(true);
+}
+
+void CHistoryCommands::ShowNewPane(bool takeFocus) {
     pane_.reset();
     auto pane = std::make_unique<CHistoryBar>(*store_, *folder_, prompter_);
     if (!pane->Create(bar_->m_hWnd)) return;
@@ -87,10 +120,10 @@ void CHistoryCommands::OnViewHistory() {
     RECT client = bar_->GetClientRect();
     ::MoveWindow(pane_->tree().m_hWnd, -1, -1, client.right + 1, client.bottom + 1, TRUE);
     bar_->SetWindowText(pane_->caption());
-    if (!site.IsShown(*bar_)) site.Show(*bar_, true);
+    if (!frame_.dockSite()->IsShown(*bar_)) frame_.dockSite()->Show(*bar_, true);
     pane_->Fill();
     // Shown by its key or its command, the bar takes the keys.
-    ::SetFocus(pane_->tree().m_hWnd);
+    if (takeFocus) ::SetFocus(pane_->tree().m_hWnd);
 }
 
 void CHistoryCommands::FocusPage() const {

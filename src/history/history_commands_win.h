@@ -8,6 +8,7 @@
 
 #include "controls/gripper_bars_win.h"
 #include "framework/cmd_target_win.h"
+#include "history/bar_place.h"
 #include "history/history_bar_win.h"
 #include "history/history_folder_win.h"
 #include "history/history_store.h"
@@ -44,9 +45,15 @@ public:
     CHistoryBar* pane() const { return pane_.get(); }
     // The bar exists, shows the history and is visible.
     bool ShowsHistory() const;
+    // Where the bar is now, or where it was last when it has not been made in this run.
+    brisova::BarPlace Place() const;
+    // Where the bar goes when it is made; a place that was shown shows the history now.
+    void Restore(const brisova::BarPlace& place);
 
 private:
     void OnViewHistory();
+    // Makes the history pane in the bar and shows it filled.
+    void ShowNewPane(bool takeFocus);
     void OnUpdateViewHistory(CCmdUI* ui);
     bool CreateExplorerBar();
     bool HostsHistory() const;
@@ -63,4 +70,5 @@ private:
     std::unique_ptr<CSizingControlBarCF> bar_;
     const brisova::TickClock* clock_;
     std::optional<brisova::Ticks> lastRefresh_;
+    brisova::BarPlace place_;
 };

@@ -320,6 +320,47 @@ TEST_F(HistoryBar, TheEdgeResizesWithinItsLimitsAndFloatingKeepsTheDockedWidth) 
     EXPECT_TRUE(mini->IsWindowVisible());
 }
 
+TEST_F(HistoryBar, ItsWidthSideAndVisibilityComeBackAtTheNextStartAndAFloatingOneOnScreen) {
+    ASSERT_TRUE(StartWithHistory());
+    Command(ID_VIEW_HISTORY);
+    DragRightEdge(40);
+    frame().dockSite()->Dock(*bar(), brisova::DockSide::Right);
+    prompter_.QueueExit({true, false});
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("HistoryBar"), "1 240 100 100 200 200 1");
+
+    app_.reset();
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(bar());
+    EXPECT_TRUE(Checked());
+    EXPECT_EQ(bar()->dockSide(), brisova::DockSide::Right);
+    EXPECT_EQ(ViewArea().right, BarArea().left);
+    EXPECT_EQ(BarArea().right - BarArea().left, 240);
+    // A hidden bar stays hidden, and is not made before it is asked for.
+    Command(ID_VIEW_HISTORY);
+    prompter_.QueueExit({true, false});
+    frame().SendMessage(WM_CLOSE);
+    EXPECT_EQ(ReadSetting("HistoryBar"), "1 240 100 100 200 200 0");
+    app_.reset();
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(bar());
+
+    // A place left on a screen that is gone comes back on this one.
+    prompter_.QueueExit({true, false});
+    frame().SendMessage(WM_CLOSE);
+    app_.reset();
+    WriteSetting("HistoryBar", "2 240 -20000 -20000 300 260 1");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(bar() && bar()->IsFloating());
+    CMiniDockFrame* mini = frame().dockSite()->MiniFrameOf(*bar());
+    const RECT floated = mini->GetWindowRect();
+    RECT screen{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    EXPECT_GE(floated.left, screen.left);
+    EXPECT_GE(floated.top, screen.top);
+    EXPECT_EQ(mini->GetClientRect().right, 300);
+}
+
 TEST_F(HistoryBar, ClearingTheHistoryEmptiesAnOpenTree) {
     Add("http://a.example/one.htm", "One", 0);
     ASSERT_TRUE(StartWithHistory());
