@@ -193,6 +193,11 @@ void CBrisovaView::OnTitleChange(const std::string& text) {
     if (BrowserWindowHost* host = Host()) host->SetTabText(window, &text);
 }
 
+bool CBrisovaView::AllowPageToClose() {
+    BrowserWindowHost* host = Host();
+    return !host || host->AllowPageToClose(Window());
+}
+
 void CBrisovaView::OnDocumentComplete(const std::string& address) {
     if (closing()) return;
     BrowserWindowHost* host = Host();

@@ -47,6 +47,7 @@ public:
     void OnTitleChange(const std::string& text) override;
     void OnNewWindow2(IDispatch** newControl, bool& cancel) override;
     void OnDocumentComplete(const std::string& address) override;
+    bool AllowPageToClose() override;
 
 private:
     CChildFrame* Window() const;

@@ -25,8 +25,8 @@ public:
     virtual void TitleChange(const std::string& text) = 0;
     // `newControl` receives the control object that is to show the new window (none: blank).
     virtual void NewWindow2(IDispatch** newControl, bool& cancel) = 0;
-    // A script closes the page's window.
-    virtual void WindowClosing(bool& cancel) = 0;
+    // A script closes the page's window; `createdByScript` when a script also opened it.
+    virtual void WindowClosing(bool createdByScript, bool& cancel) = 0;
 };
 
 class BrowserControl {

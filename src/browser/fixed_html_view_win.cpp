@@ -108,7 +108,17 @@ void CFixedHtmlView::BeforeNavigate2(const void* frame, const std::string& addre
 
 void CFixedHtmlView::DocumentComplete(const void* frame, const std::string& address) {
     if (closing_ || !topFrameKnown_ || frame != topFrame_) return;
+    if (awaitingDocument_ && control_) {
+        const DocumentCommand waiting = *awaitingDocument_;
+        awaitingDocument_.reset();
+        control_->ExecDocumentCommand(waiting.group, waiting.command, waiting.option);
+    }
     OnDocumentComplete(address);
+}
+
+void CFixedHtmlView::ExecDocumentCommandWhenLoaded(const GUID* group, unsigned long command, unsigned long option) {
+    if (closing_ || !control_) return;
+    if (!control_->ExecDocumentCommand(group, command, option)) awaitingDocument_ = DocumentCommand{group, command, option};
 }
 
 void CFixedHtmlView::StatusTextChange(const std::string& text) {
@@ -131,9 +141,10 @@ void CFixedHtmlView::NewWindow2(IDispatch** newControl, bool& cancel) {
     OnNewWindow2(newControl, cancel);
 }
 
-void CFixedHtmlView::WindowClosing(bool& cancel) {
+void CFixedHtmlView::WindowClosing(bool createdByScript, bool& cancel) {
     // The browser window closes instead; the control must not tear itself down first.
     cancel = true;
+    if (closing_ || (!createdByScript && !AllowPageToClose())) return;
     ClosedByPage();
 }
 

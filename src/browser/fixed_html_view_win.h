@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "browser/browser_control_win.h"
 #include "browser/popup_policy.h"
@@ -33,6 +34,9 @@ public:
     void RefreshIfExpired();
     // A command of the control's own set; nothing once the view is closing.
     bool ExecCommand(long command, long option, VARIANT* argument = nullptr);
+    // A command of the page's document. A window opened for the command has no document until
+    // its first page has loaded: the command then runs when it has.
+    void ExecDocumentCommandWhenLoaded(const GUID* group, unsigned long command, unsigned long option);
 
     BrowserControl* control() const { return control_.get(); }
     HWND ControlWindow() const { return control_ ? control_->Window() : nullptr; }
@@ -53,6 +57,8 @@ public:
     virtual void OnTitleChange(const std::string& text) {}
     virtual void OnNewWindow2(IDispatch** newControl, bool& cancel) { cancel = false; }
     virtual void OnDocumentComplete(const std::string& address) {}
+    // The page asks to close a window that its own script did not open; the user decides.
+    virtual bool AllowPageToClose() { return true; }
 
     // BrowserEvents: the conversion layer.
     void BeforeNavigate2(const void* frame, const std::string& address, long flags, const std::string& targetFrame,
@@ -63,7 +69,7 @@ public:
     void CommandStateChange(long command, bool enabled) override;
     void TitleChange(const std::string& text) override;
     void NewWindow2(IDispatch** newControl, bool& cancel) override;
-    void WindowClosing(bool& cancel) override;
+    void WindowClosing(bool createdByScript, bool& cancel) override;
 
     bool PreTranslateMessage(MSG* msg) override;
 
@@ -87,4 +93,10 @@ private:
     bool canGoForward_ = false;
     const void* topFrame_ = nullptr;
     bool topFrameKnown_ = false;
+    struct DocumentCommand {
+        const GUID* group;
+        unsigned long command;
+        unsigned long option;
+    };
+    std::optional<DocumentCommand> awaitingDocument_;
 };

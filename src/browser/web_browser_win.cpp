@@ -144,7 +144,7 @@ private:
         case DISPID_WINDOWCLOSING:
             if (n >= 2) {
                 bool cancel = false;
-                events_->WindowClosing(cancel);
+                events_->WindowClosing(LongArg(a[1]) != 0, cancel);
                 SetBoolOut(a[0], cancel);
             }
             break;

@@ -88,9 +88,8 @@ void CToolCommands::OnInternetOptions() {
         const std::string blank = "about:blank";
         frame_.OpenWindow(false, &blank, true);
     }
-    CBrisovaView* view = frame_.ActiveBrowserView();
-    if (view && !view->closing() && view->control())
-        view->control()->ExecDocumentCommand(&kBrowserCommandGroup, kBrowserOptions, 0);
+    if (CBrisovaView* view = frame_.ActiveBrowserView())
+        view->ExecDocumentCommandWhenLoaded(&kBrowserCommandGroup, kBrowserOptions, 0);
 }
 
 void CToolCommands::OnHelp() {

@@ -277,6 +277,13 @@ void CMainFrame::RemoveTabOf(CChildFrame* window) {
     SaveWindowRecord();
 }
 
+bool CMainFrame::AllowPageToClose(CChildFrame* window) {
+    // The user sees which window asks.
+    if (window && window != ActiveWindow()) window->MDIActivate();
+    return prompter_.Ask("The page in this window wants to close it.\n\nClose the window?",
+                         brisova::PromptButtons::YesNo) == brisova::PromptAnswer::Yes;
+}
+
 void CMainFrame::SaveWindowRecord() {
     if (shuttingDown_) return;
     std::vector<std::string> addresses;

@@ -91,6 +91,7 @@ public:
     void PageLoaded() override { history_.OnPageLoaded(); }
     // BrowserWindowHost and BrowserFrame
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
+    bool AllowPageToClose(CChildFrame* window) override;
     void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;
 
     // A part of the program that answers some of the frame's commands and their state; asked

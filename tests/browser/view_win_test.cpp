@@ -141,6 +141,30 @@ TEST_F(BrowserView, ClosingTheLastWindowEmptiesTheAddressField) {
     EXPECT_EQ(RecordedWindows(), Strings{});
 }
 
+TEST_F(BrowserView, APageClosesTheWindowItsScriptOpenedButAsksForTheUsersWindow) {
+    CChildFrame* users = Open("http://a.example/");
+    CChildFrame* scripts = Open("http://popup.example/");
+    // The page's window closes through its browser window, never under it.
+    EXPECT_TRUE(BrowserOf(scripts)->RaiseWindowClosing(true));
+    PumpUntil([&] { return Windows().size() == 1; });
+    EXPECT_EQ(Windows(), std::vector<CChildFrame*>{users});
+    EXPECT_TRUE(prompter_.questions().empty());
+
+    // A window the user opened: the page asks, the user says No, then Yes. In the background,
+    // its tab comes to the front first.
+    CChildFrame* other = Open("http://b.example/");
+    prompter_.Queue(brisova::PromptAnswer::No);
+    EXPECT_TRUE(BrowserOf(users)->RaiseWindowClosing(false));
+    ASSERT_EQ(prompter_.questions().size(), 1u);
+    EXPECT_EQ(ActiveWindow(), users);
+    PumpPending();
+    EXPECT_EQ(Windows(), (std::vector<CChildFrame*>{users, other}));
+    prompter_.Queue(brisova::PromptAnswer::Yes);
+    BrowserOf(users)->RaiseWindowClosing(false);
+    PumpUntil([&] { return Windows().size() == 1; });
+    EXPECT_EQ(Windows(), std::vector<CChildFrame*>{other});
+}
+
 TEST_F(BrowserView, ActivatingAWindowShowsItsStateInTheFrame) {
     CChildFrame* first = Open("https://secure.example/");
     Open("http://plain.example/");

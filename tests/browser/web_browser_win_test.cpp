@@ -26,7 +26,7 @@ public:
     void CommandStateChange(long, bool) override {}
     void TitleChange(const std::string&) override {}
     void NewWindow2(IDispatch**, bool&) override {}
-    void WindowClosing(bool&) override {}
+    void WindowClosing(bool, bool&) override {}
 
     bool cancelNext = false;
     std::vector<std::string> navigations;

@@ -4,6 +4,7 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -166,9 +167,20 @@ TEST_F(PageCommands, ClearRecordsEmptyTheAddressBoxAndTheMatchingCacheEntries) {
 TEST_F(PageCommands, SearchAndInternetOptionsOpenAWindowWhenNeeded) {
     StartEmpty();
     const std::string search = "file://" + directory_ + "data\\search\\web.htm";
+    // The new window's control has its document once about:blank has loaded.
+    ScriptedBrowser::autoNavigate = false;
+    ScriptedBrowser::documentAfterLoad = true;
     Command(ID_INTERNET_OPTIONS);
-    ASSERT_EQ(Addresses(), Strings{"about:blank"});
-    EXPECT_EQ(BrowserOf(Windows()[0])->calls.back(), "document browser 3 0");
+    ASSERT_EQ(Windows().size(), 1u);
+    ScriptedBrowser* blank = BrowserOf(Windows()[0]);
+    EXPECT_EQ(blank->calls.back(), "navigate about:blank");
+    blank->RaiseNavigation("about:blank", ScriptedBrowser::TopFrame());
+    EXPECT_EQ(blank->calls.back(), "document browser 3 0");
+    // Once only; a window with a document runs it at once.
+    blank->RaiseNavigation("about:blank", ScriptedBrowser::TopFrame());
+    Command(ID_INTERNET_OPTIONS);
+    EXPECT_EQ(std::count(blank->calls.begin(), blank->calls.end(), "document browser 3 0"), 2);
+    ScriptedBrowser::autoNavigate = true;
 
     Command(ID_VIEW_SEARCH);
     EXPECT_EQ(Addresses(), Strings{search});

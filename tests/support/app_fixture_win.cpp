@@ -56,6 +56,7 @@ AppFixture::AppFixture() : directory_(NewTemporaryDirectory()) {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, keys.c_str());
     ScriptedBrowser::Reset();
     ScriptedBrowser::autoNavigate = true;
+    ScriptedBrowser::documentAfterLoad = false;
     // The start-up tips would wait for a user; tests that want them switch them on.
     WriteSetting("IsShowMostTips", "0");
 }

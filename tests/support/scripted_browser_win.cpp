@@ -92,6 +92,7 @@ STDMETHODIMP ScriptedBrowser::TopLevelObject::GetTypeInfoCount(UINT* count) {
 }
 
 void ScriptedBrowser::RaiseDocumentComplete(const std::string& address, const void* frame) {
+    if (frame == TopFrame()) loaded_ = true;
     events_->DocumentComplete(frame, address);
 }
 
@@ -121,6 +122,7 @@ bool ScriptedBrowser::ExecCommand(long command, long option, VARIANT* argument) 
 }
 
 bool ScriptedBrowser::ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) {
+    if (documentAfterLoad && !loaded_) return false;
     calls.push_back(std::string("document ") + (group ? "browser " : "standard ") + std::to_string(command) + " " +
                     std::to_string(option));
     return true;

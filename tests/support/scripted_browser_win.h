@@ -16,6 +16,9 @@ public:
     // page that loads instantly would.
     static inline bool autoNavigate = true;
     static inline std::string homePage = "http://home.example/";
+    // When set, the control has no document before its first page has loaded, as a new
+    // control has not: document commands fail until then.
+    static inline bool documentAfterLoad = false;
     // Every control created since the last Reset, in creation order.
     static std::vector<ScriptedBrowser*>& Created();
     static void Reset() { Created().clear(); }
@@ -60,6 +63,12 @@ public:
     void RaiseStatus(const std::string& text) { events_->StatusTextChange(text); }
     void RaiseProgress(long progress, long maximum) { events_->ProgressChange(progress, maximum); }
     void RaiseCommandState(long command, bool enabled) { events_->CommandStateChange(command, enabled); }
+    // The page's script closes its window; returns the cancel flag.
+    bool RaiseWindowClosing(bool createdByScript) {
+        bool cancel = false;
+        events_->WindowClosing(createdByScript, cancel);
+        return cancel;
+    }
     static const void* TopFrame();
     static const void* ChildFrame();
 
@@ -88,6 +97,7 @@ private:
 
     BrowserEvents* events_ = nullptr;
     TopLevelObject application_;
+    bool loaded_ = false;
 };
 
 BrowserControlFactory ScriptedBrowserFactory();
