@@ -223,12 +223,5 @@ void CBrisovaApp::OnAppAbout() {
 }
 
 void CBrisovaApp::OnFilePrintSetup() {
-    PRINTDLGA setup{};
-    setup.lStructSize = sizeof setup;
-    setup.hwndOwner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    setup.Flags = PD_PRINTSETUP;
-    if (::PrintDlgA(&setup)) {
-        if (setup.hDevMode) ::GlobalFree(setup.hDevMode);
-        if (setup.hDevNames) ::GlobalFree(setup.hDevNames);
-    }
+    printer_.RunSetup(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, environment_.printDialog);
 }

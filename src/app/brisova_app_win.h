@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/printer_choice_win.h"
 #include "browser/browser_control_win.h"
 #include "favorites/favorites_setup_win.h"
 #include "framework/win_app_win.h"
@@ -25,6 +26,8 @@ struct AppEnvironment {
     AddressRegistryKeys browserKeys;
     // The Favorites folder, its stored orders and the shell's favourites dialogs.
     FavoritesSetup favorites;
+    // The system's "Print Setup" dialog.
+    PrintDialog printDialog = [](PRINTDLGA& setup) { return ::PrintDlgA(&setup) != FALSE; };
 };
 
 // The environment of the installed program: the executable's directory, message boxes and
@@ -43,6 +46,7 @@ public:
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     const std::string& startAddress() const { return startAddress_; }
+    const PrinterChoice& printer() const { return printer_; }
     void OnIdle() override;
 
 private:
@@ -58,6 +62,7 @@ private:
     // The system started the program again after ending its session for an update.
     bool restartedBySystem_ = false;
     ScopedHandle instanceSemaphore_;
+    PrinterChoice printer_;
     std::unique_ptr<IniFileProfile> profile_;
     std::unique_ptr<CMainFrame> frame_;
 };

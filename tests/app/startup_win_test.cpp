@@ -145,6 +145,31 @@ TEST_F(AppFixture, ShutDownAnsweredNoKeepsEverything) {
     EXPECT_EQ(ReadSetting("IsAskExit"), "<absent>");
 }
 
+TEST_F(AppFixture, PrintSetupKeepsThePrinterPickedForTheRunAndOpensOnIt) {
+    std::vector<HGLOBAL> given;
+    bool ok = true;
+    printDialog_ = [&](PRINTDLGA& setup) {
+        given.push_back(setup.hDevMode);
+        if (!ok) return false;
+        if (setup.hDevMode) ::GlobalFree(setup.hDevMode);
+        setup.hDevMode = ::GlobalAlloc(GMEM_MOVEABLE, 64);
+        setup.hDevNames = ::GlobalAlloc(GMEM_MOVEABLE, 16);
+        return true;
+    };
+    ASSERT_TRUE(Start());
+    Command(ID_FILE_PRINT_SETUP);
+    const HGLOBAL picked = app_->printer().devMode();
+    ASSERT_TRUE(picked && app_->printer().devNames());
+    // Cancel keeps the pick; OK replaces it.
+    ok = false;
+    Command(ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(app_->printer().devMode(), picked);
+    ok = true;
+    Command(ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(given, (std::vector<HGLOBAL>{nullptr, picked, picked}));
+    EXPECT_TRUE(app_->printer().devMode());
+}
+
 TEST_F(AppFixture, DontAskAgainIsRememberedAndTheNextExitAsksNothing) {
     ASSERT_TRUE(Start());
     prompter_.QueueExit({true, true});

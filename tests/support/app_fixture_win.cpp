@@ -93,7 +93,8 @@ std::string AppFixture::ReadSetting(const std::string& key, const std::string& s
 }
 
 bool AppFixture::StartWithoutWaiting(const std::vector<std::string>& arguments) {
-    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_, favorites_});
+    app_ = std::make_unique<CBrisovaApp>(AppEnvironment{directory_, &prompter_, ScriptedBrowserFactory(), browserKeys_, favorites_,
+                                                        printDialog_});
     return app_->Start(arguments);
 }
 

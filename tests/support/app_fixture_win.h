@@ -63,5 +63,7 @@ protected:
     // and the shell's favourites dialogs replaced by doing nothing.
     FavoritesSetup favorites_;
     brisova::ScriptedPrompter prompter_;
+    // "Print Setup"; a test that opens it answers for the user.
+    PrintDialog printDialog_ = [](PRINTDLGA&) { return false; };
     std::unique_ptr<CBrisovaApp> app_;
 };
