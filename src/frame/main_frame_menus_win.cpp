@@ -40,12 +40,17 @@ HMENU CMainFrame::ButtonMenu(UINT command) const {
     }
 }
 
-void CMainFrame::ShowButtonMenu(UINT command, RECT button) {
-    if (HMENU menu = ButtonMenu(command))
-        ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+namespace {
+UINT Alignment(const brisova::MenuAnchor& at) {
+    return (at.alignRight ? TPM_RIGHTALIGN : TPM_LEFTALIGN) | TPM_TOPALIGN;
+}
+}  // namespace
+
+void CMainFrame::ShowButtonMenu(UINT command, const brisova::MenuAnchor& at) {
+    if (HMENU menu = ButtonMenu(command)) ::TrackPopupMenu(menu, Alignment(at), at.x, at.y, 0, m_hWnd, nullptr);
 }
 
-void CMainFrame::ShowTravelMenu(bool back, RECT button) {
+void CMainFrame::ShowTravelMenu(bool back, const brisova::MenuAnchor& at) {
     CChildFrame* window = ActiveWindow();
     CBrisovaView* view = window ? window->view() : nullptr;
     if (!view || !view->control()) return;
@@ -57,8 +62,8 @@ void CMainFrame::ShowTravelMenu(bool back, RECT button) {
         std::string label = titles[i].empty() ? " " : brisova::DoubleAmpersands(titles[i]);
         ::AppendMenuA(menu.get(), MF_STRING, i + 1, label.c_str());
     }
-    int steps = ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
-                                 button.left, button.bottom + 1, 0, m_hWnd, nullptr);
+    int steps = ::TrackPopupMenu(menu.get(), Alignment(at) | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, m_hWnd,
+                                 nullptr);
     if (steps <= 0) return;
     // A page may close its window while the menu is open: the view is looked up again.
     if (!::IsWindow(windowHandle) || !ActiveWindow() || ActiveWindow()->m_hWnd != windowHandle) return;
@@ -74,23 +79,34 @@ void CMainFrame::OnToolBarDropDown(NMHDR* header, LRESULT* result) {
     RECT button = info->rcButton;
     ::MapWindowPoints(header->hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
     auto command = static_cast<UINT>(info->iItem);
-    if (command == ID_GO_BACK || command == ID_GO_FORWARD) ShowTravelMenu(command == ID_GO_BACK, button);
-    else ShowButtonMenu(command, button);
+    const brisova::MenuAnchor at = AnchorFor(header->hwndFrom, button);
+    if (command == ID_GO_BACK || command == ID_GO_FORWARD) ShowTravelMenu(command == ID_GO_BACK, at);
+    else ShowButtonMenu(command, at);
 }
 
-bool CMainFrame::ButtonRect(UINT command, RECT& onScreen) const {
-    for (HWND bar : commandBars()) {
-        int index = static_cast<int>(::SendMessageA(bar, TB_COMMANDTOINDEX, command, 0));
-        if (index < 0 || !::SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&onScreen))) continue;
-        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
-        return true;
-    }
-    return false;
+brisova::MenuAnchor CMainFrame::AnchorFor(HWND bar, const RECT& button) const {
+    RECT shown{};
+    if (bar && ::IsWindowVisible(bar)) ::GetWindowRect(bar, &shown);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    return brisova::AnchorButtonMenu({button.left, button.top, button.right, button.bottom},
+                                     {shown.left, shown.top, shown.right, shown.bottom},
+                                     {work.left, work.top, work.right, work.bottom});
 }
 
 void CMainFrame::OnMenuButton(UINT id) {
+    // The click on the button itself; the button may be cut off, or gone with its bar.
     RECT button{};
-    if (ButtonRect(id, button)) ShowButtonMenu(id, button);
+    for (HWND bar : commandBars()) {
+        int index = static_cast<int>(::SendMessageA(bar, TB_COMMANDTOINDEX, id, 0));
+        if (index < 0 || !::SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button))) continue;
+        ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+        ShowButtonMenu(id, AnchorFor(bar, button));
+        return;
+    }
+    ShowButtonMenu(id, AnchorFor(nullptr, button));
 }
 
 LRESULT CMainFrame::OnMenuChar(WPARAM wParam, LPARAM lParam) {

@@ -18,6 +18,7 @@
 #include "content/content_commands_win.h"
 #include "controls/chevron_rebar_win.h"
 #include "controls/icon_menu_win.h"
+#include "controls/menu_anchor.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
 #include "favorites/favorites_menu_win.h"
@@ -150,10 +151,11 @@ private:
     void OnMenuButton(UINT id);
     // The pop-up a drop-down button shows: one of the main menu's, by the button's command.
     HMENU ButtonMenu(UINT command) const;
-    void ShowButtonMenu(UINT command, RECT buttonOnScreen);
+    void ShowButtonMenu(UINT command, const brisova::MenuAnchor& at);
     // Back or forward through the active view's history, chosen from a list of its pages.
-    void ShowTravelMenu(bool back, RECT buttonOnScreen);
-    bool ButtonRect(UINT command, RECT& onScreen) const;
+    void ShowTravelMenu(bool back, const brisova::MenuAnchor& at);
+    // Where the pop-up of the button of `bar` at `buttonOnScreen` opens; `bar` may be null.
+    brisova::MenuAnchor AnchorFor(HWND bar, const RECT& buttonOnScreen) const;
 
     void OnFileNewBlank();
     void OnFileNewHome();

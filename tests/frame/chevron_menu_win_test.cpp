@@ -69,6 +69,28 @@ protected:
         frame().toolBar().SendMessage(TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
         return r;
     }
+    // Runs the command and returns where the menu it opened showed on the screen.
+    RECT MenuOpenedBy(UINT command) {
+        static RECT shown;
+        shown = {};
+        ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            ::EnumThreadWindows(
+                ::GetCurrentThreadId(),
+                [](HWND hwnd, LPARAM) -> BOOL {
+                    char name[16] = {};
+                    ::GetClassNameA(hwnd, name, sizeof name);
+                    if (!::IsWindowVisible(hwnd) || lstrcmpA(name, "#32768") != 0) return TRUE;
+                    ::GetWindowRect(hwnd, &shown);
+                    return FALSE;
+                },
+                0);
+            ::EndMenu();
+        });
+        ::SetForegroundWindow(frame().m_hWnd);
+        Command(command);
+        return shown;
+    }
 };
 
 TEST_F(ChevronMenu, ListsTheButtonsThatDoNotFitWithTheirImagesStatesAndMenus) {
@@ -213,4 +235,29 @@ TEST_F(ChevronMenu, MenuBarOffersItsHiddenMenusWhole) {
     // Destroying the chevron menu leaves the menu bar's own menus alone.
     menu.reset();
     EXPECT_TRUE(::IsMenu(original));
+}
+
+TEST_F(ChevronMenu, AButtonsMenuOpensUnderItUnderTheChevronWhenCutOffOrAtTheTopInFullScreen) {
+    StartWithToolBar();
+    SetClientWidth(1000);
+    RECT font = ButtonRect(ID_FONT_BUTTON);
+    ::MapWindowPoints(frame().toolBar().m_hWnd, nullptr, reinterpret_cast<POINT*>(&font), 2);
+    RECT menu = MenuOpenedBy(ID_FONT_BUTTON);
+    EXPECT_EQ(menu.left, font.left);
+    EXPECT_EQ(menu.top, font.bottom + 1);
+
+    SetClientWidth(100);
+    const RECT bar = frame().toolBar().GetWindowRect();
+    menu = MenuOpenedBy(ID_FONT_BUTTON);
+    EXPECT_EQ(menu.right, bar.right);
+    EXPECT_EQ(menu.top, bar.bottom);
+
+    Command(ID_VIEW_FULLSCREEN);
+    PumpPending();
+    ASSERT_FALSE(frame().toolBar().IsWindowVisible());
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    menu = MenuOpenedBy(ID_FONT_BUTTON);
+    EXPECT_EQ(menu.left, work.left);
+    EXPECT_EQ(menu.top, work.top);
 }
