@@ -75,6 +75,7 @@ bool CMainFrame::CreateBottomBar() {
     if (!tabBar_.Create(bottomRebar_, ID_BAR_TABS, font)) return false;
     tabBar_.onLayoutChanged = [this] { FitTabBand(); };
     tabBar_.onEmptyDoubleClick = [this] { OnFileNewBlank(); };
+    tabBar_.onOrderChanged = [this] { SaveWindowRecord(); };
 
     REBARBANDINFOA band{};
     band.cbSize = REBARBANDINFOA_V6_SIZE;

@@ -10,6 +10,7 @@
 
 LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
     CPopupCommands::TrimToolsMenu(reinterpret_cast<HMENU>(wParam));
+    closedWindows_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
     LRESULT result = CFrameWnd::OnInitMenuPopup(wParam, lParam);
     favorites_.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
     return result;

@@ -110,6 +110,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     AddCommandTarget(&mailCommands_);
     AddCommandTarget(&fullScreen_);
     AddCommandTarget(&history_);
+    AddCommandTarget(&closedWindows_);
     addressBar_.SetShortcuts(&shortcuts_);
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);
@@ -209,7 +210,10 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
         }
         // The tab keys go by the tab bar's order, before the system's MDI keys take Ctrl+Tab.
         if (msg->message == WM_KEYDOWN && brisova::IsTabKey(press)) {
-            if (std::optional<int> tab = brisova::TabForKey(press, tabBar_.Selection(), tabBar_.Count()))
+            const int selected = tabBar_.Selection(), count = tabBar_.Count();
+            if (std::optional<int> place = brisova::TabMoveForKey(press, selected, count))
+                tabBar_.MoveTab(selected, *place);
+            else if (std::optional<int> tab = brisova::TabForKey(press, selected, count))
                 ActivateTab(*tab);
             return true;
         }
@@ -272,6 +276,8 @@ void CMainFrame::SelectTabOf(CChildFrame* window) {
 
 void CMainFrame::RemoveTabOf(CChildFrame* window) {
     if (shuttingDown_) return;
+    const int index = tabBar_.FindTab(window);
+    if (window && index >= 0) closedWindows_.OnWindowClosed(*window, index);
     tabBar_.RemoveTabOf(window);
     if (window == ActiveWindow()) ShowAddress("");
     SaveWindowRecord();

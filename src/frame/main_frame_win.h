@@ -33,6 +33,7 @@
 #include "platform/prompter.h"
 #include "shared/settings.h"
 #include "shell/default_browser_commands_win.h"
+#include "tab_bar/closed_window_commands_win.h"
 #include "tab_bar/tab_bar_win.h"
 #include "toolbar/navigation_bar_win.h"
 #include "toolbar/toolbar_commands_win.h"
@@ -222,6 +223,7 @@ private:
     CMailCommands mailCommands_{*this, prompter_};
     CFullScreen fullScreen_{*this, settings_};
     CHistoryCommands history_{*this, prompter_};
+    CClosedWindowCommands closedWindows_{*this, tabBar_, programDirectory_};
     // The Daru&Redava shortcuts typed addresses may stand for; filled from the content files.
     std::vector<brisova::ShortcutEntry> shortcuts_;
     CFavoritesMenu favorites_;

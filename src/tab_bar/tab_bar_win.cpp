@@ -2,6 +2,8 @@
 
 #include "shared/ampersand_text.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "framework/text_win.h"
@@ -11,6 +13,10 @@ const MessageMap* CTabBar::ThisMessageMap() {
     static const MessageEntry entries[] = {
         MessageHandler<WM_MBUTTONUP, &CTabBar::OnMiddleButtonUp>(),
         MessageHandler<WM_LBUTTONDBLCLK, &CTabBar::OnLeftButtonDoubleClick>(),
+        MessageHandler<WM_LBUTTONDOWN, &CTabBar::OnLeftButtonDown>(),
+        MessageHandler<WM_MOUSEMOVE, &CTabBar::OnMouseMove>(),
+        MessageHandler<WM_LBUTTONUP, &CTabBar::OnLeftButtonUp>(),
+        MessageHandler<WM_CAPTURECHANGED, &CTabBar::OnCaptureChanged>(),
     };
     static const MessageMap map(&CWnd::ThisMessageMap, entries);
     return &map;
@@ -22,6 +28,9 @@ bool CTabBar::Create(HWND parent, UINT id, HFONT font) {
     if (!CreateEx(0, WC_TABCONTROLA, "", style, RECT{0, 0, 300, 19}, parent, id)) return false;
     SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(155, 22));
     if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // The drop mark: a thin bar in the colour of window frames, shown only during a drag; a
+    // child of the bar, it goes with it.
+    mark_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BLACKRECT, 0, 0, 0, 0, m_hWnd, nullptr, nullptr, nullptr);
     return true;
 }
 
@@ -118,6 +127,24 @@ void CTabBar::SetTabText(const CChildFrame* window, const std::string& text) {
     SendMessage(TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
+bool CTabBar::MoveTab(int from, int to) {
+    const int count = Count();
+    if (from < 0 || from >= count || to < 0 || to >= count) return false;
+    if (from == to) return true;
+    const bool selected = Selection() == from;
+    std::string label = LabelAt(from);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = label.data();
+    item.lParam = reinterpret_cast<LPARAM>(WindowAt(from));
+    SendMessage(TCM_DELETEITEM, from);
+    SendMessage(TCM_INSERTITEMA, to, reinterpret_cast<LPARAM>(&item));
+    if (selected) SendMessage(TCM_SETCURSEL, to);
+    LayoutChanged();
+    if (onOrderChanged) onOrderChanged();
+    return true;
+}
+
 int CTabBar::HitTest(LPARAM point) const {
     TCHITTESTINFO hit{};
     hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
@@ -146,6 +173,84 @@ LRESULT CTabBar::OnLeftButtonDoubleClick(WPARAM, LPARAM lParam) {
         if (CWnd* window = reinterpret_cast<CWnd*>(WindowAt(index))) window->PostMessage(WM_CLOSE);
     if (index < 0 && onEmptyDoubleClick && NoTabAt(lParam)) onEmptyDoubleClick();
     return result;
+}
+
+LRESULT CTabBar::OnLeftButtonDown(WPARAM, LPARAM lParam) {
+    pressedTab_ = HitTest(lParam);
+    pressedAt_ = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    dragging_ = false;
+    return Default();
+}
+
+LRESULT CTabBar::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    LRESULT result = Default();
+    if (pressedTab_ < 0 || !(wParam & MK_LBUTTON)) return result;
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (!dragging_) {
+        // A small slip of the hand while clicking is no drag.
+        if (std::abs(at.x - pressedAt_.x) <= ::GetSystemMetrics(SM_CXDRAG) &&
+            std::abs(at.y - pressedAt_.y) <= ::GetSystemMetrics(SM_CYDRAG))
+            return result;
+        dragging_ = true;
+        ::SetCapture(m_hWnd);
+    }
+    ShowDropMark(DropIndex(lParam));
+    return result;
+}
+
+LRESULT CTabBar::OnLeftButtonUp(WPARAM, LPARAM lParam) {
+    LRESULT result = Default();
+    const int from = pressedTab_;
+    const int target = dragging_ ? DropIndex(lParam) : -1;
+    EndDrag();
+    if (from >= 0 && target >= 0) MoveTab(from, target);
+    return result;
+}
+
+LRESULT CTabBar::OnCaptureChanged(WPARAM, LPARAM) {
+    // Alt+Tab or a menu took the mouse: the drag ends where it began.
+    if (dragging_) EndDrag();
+    return Default();
+}
+
+int CTabBar::DropIndex(LPARAM point) const {
+    const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    const RECT client = GetClientRect();
+    if (!::PtInRect(&client, at) || Count() == 0) return -1;
+    TCHITTESTINFO hit{};
+    hit.pt = at;
+    const int index = static_cast<int>(SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return index >= 0 ? index : Count() - 1;
+}
+
+void CTabBar::ShowDropMark(int target) {
+    RECT tab{};
+    if (!mark_ || target < 0 || target == pressedTab_ ||
+        !SendMessage(TCM_GETITEMRECT, target, reinterpret_cast<LPARAM>(&tab))) {
+        if (mark_) ::ShowWindow(mark_, SW_HIDE);
+        return;
+    }
+    // The dragged tab goes before the tab under the pointer when it comes from the right, after it
+    // when it comes from the left.
+    const int width = std::max(2, ::GetSystemMetrics(SM_CXBORDER) * 2);
+    const int x = target > pressedTab_ ? tab.right - width / 2 : tab.left - width / 2;
+    ::SetWindowPos(mark_, HWND_TOP, x, tab.top, width, tab.bottom - tab.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+RECT CTabBar::dropMark() const {
+    RECT mark{};
+    if (!mark_ || !::IsWindowVisible(mark_)) return mark;
+    ::GetWindowRect(mark_, &mark);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&mark), 2);
+    return mark;
+}
+
+void CTabBar::EndDrag() {
+    const bool wasDragging = dragging_;
+    pressedTab_ = -1;
+    dragging_ = false;
+    if (mark_) ::ShowWindow(mark_, SW_HIDE);
+    if (wasDragging && ::GetCapture() == m_hWnd) ::ReleaseCapture();
 }
 
 bool CTabBar::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {

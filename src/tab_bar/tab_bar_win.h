@@ -1,5 +1,6 @@
-// CTabBar: the window tab bar, one button-style tab per browser window, in opening order. It
-// is the program's only list of windows.
+// CTabBar: the window tab bar, one button-style tab per browser window, in opening order until
+// the user moves them: a tab dragged along the bar moves its window, a mark showing where it
+// will land. It is the program's only list of windows.
 #pragma once
 
 #include <string>
@@ -25,6 +26,8 @@ public:
     bool RemoveTabOf(CChildFrame* window);
     // Sets the text of the window's tab, if it has one.
     void SetTabText(const CChildFrame* window, const std::string& text);
+    // Moves the tab at `from` to `to`, both indices of existing tabs; a selected tab stays selected.
+    bool MoveTab(int from, int to);
 
     int Count() const;
     int Selection() const;
@@ -44,17 +47,35 @@ public:
     std::function<void()> onLayoutChanged;
     // A double click on the bar beside the tabs.
     std::function<void()> onEmptyDoubleClick;
+    // Runs after a tab moved, so the frame can keep its record of windows in tab order.
+    std::function<void()> onOrderChanged;
+    // The mark shown while a tab is dragged, in the bar's client coordinates; empty when none.
+    RECT dropMark() const;
 
     bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
     LRESULT OnMiddleButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    // Where the dragged tab lands for a pointer at `point`: the place of the tab under it, the
+    // last place beyond the last tab; -1 outside the bar.
+    int DropIndex(LPARAM point) const;
+    void ShowDropMark(int target);
+    void EndDrag();
     bool NoTabAt(LPARAM point) const;
     int HitTest(LPARAM point) const;
     void LayoutChanged() const;
 
     int insertionCounter_ = 0;
+    // The tab pressed, and whether it is being dragged; -1 when the left button is up.
+    int pressedTab_ = -1;
+    POINT pressedAt_{};
+    bool dragging_ = false;
+    HWND mark_ = nullptr;
     int closeOnMiddleClick_ = 1;
     int closeOnDoubleClick_ = 1;
     // The text of the tool tip being shown: the notification's own buffer holds 79 characters,

@@ -42,7 +42,9 @@ TEST(MainMenu, EveryItemHasItsTextAndCommand) {
         {"&File", kPopup}, {"&New\tCtrl+N", kPopup}, {"&Blank", 1000}, {"&Home Page", 32773},
         {"&Current Page", 32774}, {"<end>", kPopup}, {"&Open...\tCtrl+O", 32771}, {"", 0},
         {"&Save As...", 32776}, {"", 0}, {"&Print...\tCtrl+P", 57607}, {"Print Preview...", 32778},
-        {"P&rint Setup...", 57606}, {"", 0}, {"&Close\tCtrl+W", 32779}, {"", 0}, {"Property...", 32780},
+        {"P&rint Setup...", 57606}, {"", 0}, {"&Close\tCtrl+W", 32779},
+        {"Recently Clos&ed", kPopup}, {"&Reopen Closed Window\tCtrl+Shift+T", 33960}, {"<end>", kPopup},
+        {"", 0}, {"Property...", 32780},
         {"S&end", kPopup}, {"Page by Email...", 32781}, {"Link by Email...", 32782}, {"<end>", kPopup},
         {"&Work Offline", 32783}, {"", 0}, {"E&xit", 57665}, {"<end>", kPopup},
         {"&Edit", kPopup}, {"C&ut\tCtrl+X", 57635}, {"&Copy\tCtrl+C", 57634}, {"&Paste\tCtrl+V", 57637},
@@ -88,7 +90,7 @@ TEST(Accelerators, StartPageIsCtrlHomeAndEveryKeyHasItsCommand) {
     ASSERT_NE(table, nullptr);
     ACCEL keys[32];
     int n = ::CopyAcceleratorTableA(table, keys, 32);
-    ASSERT_EQ(n, 18);
+    ASSERT_EQ(n, 19);
     auto command = [&](WORD key, BYTE modifiers) -> int {
         for (int i = 0; i < n; ++i)
             if (keys[i].key == key && (keys[i].fVirt & (FCONTROL | FALT | FSHIFT)) == modifiers) return keys[i].cmd;
@@ -98,6 +100,7 @@ TEST(Accelerators, StartPageIsCtrlHomeAndEveryKeyHasItsCommand) {
     EXPECT_EQ(command(VK_HOME, FALT), -1);
     EXPECT_EQ(command('N', FCONTROL), ID_NEW_BUTTON);
     EXPECT_EQ(command('H', FCONTROL), ID_VIEW_HISTORY);
+    EXPECT_EQ(command('T', FCONTROL | FSHIFT), 33960);
     EXPECT_EQ(command('T', FCONTROL), ID_FILE_NEW_BLANK);
     EXPECT_EQ(command('S', FCONTROL), ID_INFO_ADD);
     EXPECT_EQ(command(VK_LEFT, FALT), ID_GO_BACK);

@@ -32,7 +32,19 @@ TEST(TabKeys, OnlyCtrlMakesThemTabKeys) {
     EXPECT_FALSE(IsTabKey({kKeyTab}));
     EXPECT_FALSE(IsTabKey({'1'}));
     EXPECT_FALSE(IsTabKey({'1', true, false, true}));
-    EXPECT_FALSE(IsTabKey({kKeyPageDown, true, true}));  // Ctrl+Shift+PgDn moves a tab, not the focus
+    EXPECT_FALSE(IsTabKey({kKeyPageDown, false, true}));
     EXPECT_FALSE(IsTabKey({'0', true}));
     EXPECT_TRUE(IsTabKey({kKeyTab, true, true}));
+}
+
+TEST(TabKeys, CtrlShiftPageKeysMoveTheActiveTabAndStopAtTheEnds) {
+    const KeyPress left{kKeyPageUp, true, true}, right{kKeyPageDown, true, true};
+    EXPECT_TRUE(IsTabKey(left));
+    EXPECT_FALSE(TabForKey(left, 1, 3));
+    EXPECT_EQ(TabMoveForKey(left, 1, 3), 0);
+    EXPECT_EQ(TabMoveForKey(right, 1, 3), 2);
+    EXPECT_FALSE(TabMoveForKey(left, 0, 3));
+    EXPECT_FALSE(TabMoveForKey(right, 2, 3));
+    EXPECT_FALSE(TabMoveForKey(right, -1, 3));
+    EXPECT_FALSE(TabMoveForKey({kKeyPageDown, true}, 1, 3));
 }

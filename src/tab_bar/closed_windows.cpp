@@ -1,0 +1,80 @@
+#include "tab_bar/closed_windows.h"
+
+#include <charconv>
+
+#include "shared/ampersand_text.h"
+#include "tab_bar/tab_rules.h"
+
+namespace brisova {
+
+namespace {
+
+constexpr std::string_view kHeader = "Brisova closed windows 1\n";
+
+std::string WithoutBreaks(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+}  // namespace
+
+void ClosedWindows::Add(ClosedWindow window) {
+    window.title = WithoutBreaks(std::move(window.title));
+    window.address = WithoutBreaks(std::move(window.address));
+    if (window.address.empty() || window.address.size() + window.title.size() + 16 > kMaxClosedLine) return;
+    if (window.tabIndex < 0) window.tabIndex = 0;
+    windows_.insert(windows_.begin(), std::move(window));
+    if (windows_.size() > kMaxClosedWindows) windows_.resize(kMaxClosedWindows);
+}
+
+bool ClosedWindows::Take(std::size_t index, ClosedWindow& window) {
+    if (index >= windows_.size()) return false;
+    window = std::move(windows_[index]);
+    windows_.erase(windows_.begin() + static_cast<std::ptrdiff_t>(index));
+    return true;
+}
+
+std::string ClosedWindows::Format() const {
+    std::string text(kHeader);
+    for (const ClosedWindow& w : windows_)
+        text += std::to_string(w.tabIndex) + '\t' + w.title + '\t' + w.address + '\n';
+    return text;
+}
+
+ClosedWindows ClosedWindows::Parse(std::string_view text) {
+    ClosedWindows list;
+    // One line at a time, a line break of an editor on Windows too; false at the end or damage.
+    auto nextLine = [&text](std::string_view& line) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos || end > kMaxClosedLine) return false;
+        line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
+    };
+    std::string_view line;
+    if (!nextLine(line) || line != kHeader.substr(0, kHeader.size() - 1)) return list;
+    while (list.windows_.size() < kMaxClosedWindows && nextLine(line)) {
+        const std::size_t first = line.find('\t');
+        const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
+        if (second == std::string_view::npos || line.find('\t', second + 1) != std::string_view::npos) break;
+        ClosedWindow window;
+        auto [rest, error] = std::from_chars(line.data(), line.data() + first, window.tabIndex);
+        if (error != std::errc() || rest != line.data() + first || window.tabIndex < 0) break;
+        window.title = std::string(line.substr(first + 1, second - first - 1));
+        window.address = std::string(line.substr(second + 1));
+        if (window.address.empty() || window.title.find('\r') != std::string::npos ||
+            window.address.find('\r') != std::string::npos)
+            break;
+        list.windows_.push_back(std::move(window));
+    }
+    return list;
+}
+
+std::string ClosedWindowLabel(const ClosedWindow& window) {
+    const std::string text = TabText(window.title, window.address);
+    return DoubleAmpersands(text.empty() ? std::string(" ") : text);
+}
+
+}  // namespace brisova

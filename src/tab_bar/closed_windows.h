@@ -1,0 +1,50 @@
+// The browser windows the user closed lately, newest first, so that one closed by mistake can
+// be reopened at its old place in the tab bar. The list survives a restart in a file of its
+// own, written whole:
+//   "Brisova closed windows 1\n", then a line for each window, newest first:
+//   "<tab index>\t<title>\t<address>\n"
+// Titles and addresses hold no tab or line break (they are replaced by spaces when a window is
+// added). Reading stops at the first damaged line, keeping the windows before it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brisova {
+
+struct ClosedWindow {
+    int tabIndex = 0;
+    std::string title;
+    std::string address;
+
+    bool operator==(const ClosedWindow&) const = default;
+};
+
+inline constexpr std::size_t kMaxClosedWindows = 10;
+// A longer line than this is damage: an address is at most 2048 characters.
+inline constexpr std::size_t kMaxClosedLine = 4096;
+inline constexpr std::string_view kClosedWindowsFile = "Closed.txt";
+
+class ClosedWindows {
+public:
+    // A window without an address leaves nothing to reopen and is not kept.
+    void Add(ClosedWindow window);
+    // Takes the window `index` (0 the newest) out of the list; false when there is none.
+    bool Take(std::size_t index, ClosedWindow& window);
+    const std::vector<ClosedWindow>& windows() const { return windows_; }
+    bool empty() const { return windows_.empty(); }
+
+    std::string Format() const;
+    static ClosedWindows Parse(std::string_view text);
+
+private:
+    std::vector<ClosedWindow> windows_;
+};
+
+// The text of the window's item in the "Recently Closed" menu: its title cut as a tab's text,
+// or its address when it has no title, with the menu's "&"s doubled.
+std::string ClosedWindowLabel(const ClosedWindow& window);
+
+}  // namespace brisova
