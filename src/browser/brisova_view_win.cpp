@@ -95,6 +95,10 @@ void CBrisovaView::OnInitialUpdate() {
 // ---- the user's mouse and keys, before the page sees them ----
 
 bool CBrisovaView::PreTranslateMessage(MSG* msg) {
+    // The control's accelerators and dialog keys would take the arrows, Enter, Esc and the
+    // letters that the menu bar's keyboard mode waits for.
+    if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)
+        if (BrowserWindowHost* host = Host(); host && host->MenuBarTakesKeys()) return false;
     brisova::PageEvent event = PageEventOf(*msg);
     if (event != brisova::PageEvent::Other) {
         brisova::PageMessage page{event, reinterpret_cast<brisova::WindowRef>(msg->hwnd), {}, 0};

@@ -24,6 +24,8 @@ public:
     // An address of the library's pages ("http://$I", "$S", "$D"): the library acts on it and
     // the view never loads it.
     virtual void HandleLibraryAddress(CChildFrame* window, const std::string& address) = 0;
+    // The menu bar is in its keyboard mode (after Alt or F10): the keys are its, not the page's.
+    virtual bool MenuBarTakesKeys() const = 0;
     // The page of `window` asks to close it, although the window is the user's: may it?
     virtual bool AllowPageToClose(CChildFrame* window) = 0;
     // Opens a new browser window; null when it cannot be created.

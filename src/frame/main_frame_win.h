@@ -94,6 +94,7 @@ public:
     // BrowserWindowHost and BrowserFrame
     CChildFrame* OpenWindow(bool openHomePage, const std::string* address, bool activate) override;
     bool AllowPageToClose(CChildFrame* window) override;
+    bool MenuBarTakesKeys() const override { return menuBar_.keys().mode() == brisova::MenuBarMode::Keyboard; }
     void HandleLibraryAddress(CChildFrame* window, const std::string& address) override;
 
     // A part of the program that answers some of the frame's commands and their state; asked

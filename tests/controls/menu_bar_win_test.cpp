@@ -174,6 +174,30 @@ TEST_F(MenuBarKeyboard, LeftInTheFirstMenuOpensTheLastAndClickingItsButtonCloses
     EXPECT_EQ(bar().keys().mode(), brisova::MenuBarMode::Idle);
 }
 
+TEST_F(MenuBarKeyboard, WithThePageFocusedAltAndTheArrowsGoToTheMenuBar) {
+    const std::string page = "http://a.example/";
+    frame().OpenWindow(false, &page, true);
+    HWND control = ActiveWindow()->view()->ControlWindow();
+    ::SetFocus(control);
+    // The keys as the system sends them: to the window with the focus.
+    const auto key = [&](UINT message, UINT code) {
+        MSG msg = Message(control, message, code, message == WM_SYSKEYUP ? 0xC0000001 : 1);
+        app_->PumpMessage(msg);
+        PumpPending();
+    };
+    key(WM_SYSKEYDOWN, VK_MENU);
+    key(WM_SYSKEYUP, VK_MENU);
+    ASSERT_EQ(bar().keys().mode(), brisova::MenuBarMode::Keyboard);
+    key(WM_KEYDOWN, VK_RIGHT);
+    key(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(HotItem(), 2);
+    key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(bar().keys().mode(), brisova::MenuBarMode::Idle);
+    // Out of the mode, the page has its keys again.
+    key(WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(bar().keys().mode(), brisova::MenuBarMode::Idle);
+}
+
 TEST_F(MenuBarKeyboard, AKeyOrAClickElsewhereEndsKeyboardMode) {
     AltAlone();
     Key(WM_KEYDOWN, VK_TAB);
