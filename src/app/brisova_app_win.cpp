@@ -6,7 +6,9 @@
 
 #include "app/about_dialog_win.h"
 #include "app/message_box_prompter_win.h"
+#include "browser/brisova_view_win.h"
 #include "browser/browser_emulation_win.h"
+#include "browser/child_frame_win.h"
 #include "browser/web_browser_win.h"
 #include "frame/main_frame_win.h"
 #include "framework/text_win.h"
@@ -205,10 +207,12 @@ void CBrisovaApp::OpenFirstPages() {
         (restartedBySystem_ ||
          environment_.prompter->Ask("Do you continue from last time?", brisova::PromptButtons::YesNo) ==
              brisova::PromptAnswer::Yes)) {
-        bool first = true;
-        for (const std::string& address : brisova::DecodeWindowRecord(*record)) {
-            frame_->OpenWindow(false, &address, first);
-            first = false;
+        // In tab order, the window that was active in front, each with its history.
+        const brisova::WindowRecord windows = brisova::DecodeWindowList(*record);
+        for (std::size_t i = 0; i < windows.windows.size(); ++i) {
+            const brisova::RecordedWindow& w = windows.windows[i];
+            CChildFrame* window = frame_->OpenWindow(false, &w.address, i == windows.active);
+            if (window && window->view()) window->view()->RestoreTravelLogWhenLoaded(w.back, w.forward);
         }
         return;
     }

@@ -50,6 +50,13 @@ public:
     virtual IDispatch* Document() = 0;
     // Titles of the pages one can go back (or forward) to, nearest first; empty without history.
     virtual std::vector<std::string> TravelLogTitles(bool back) { return {}; }
+    // Their addresses, nearest first.
+    virtual std::vector<std::string> TravelLogAddresses(bool back) { return {}; }
+    // Puts pages back into the history around the current page (each list nearest first), as a
+    // restored window had them; false when the control offers no way to.
+    virtual bool RestoreTravelLog(const std::vector<std::string>& back, const std::vector<std::string>& forward) {
+        return false;
+    }
     // Offers a key message to the page (Tab, editing keys); true when the page took it.
     virtual bool TranslateAccelerator(MSG* msg) = 0;
 

@@ -108,12 +108,35 @@ void CFixedHtmlView::BeforeNavigate2(const void* frame, const std::string& addre
 
 void CFixedHtmlView::DocumentComplete(const void* frame, const std::string& address) {
     if (closing_ || !topFrameKnown_ || frame != topFrame_) return;
+    loaded_ = true;
+    RestoreTravelLog();
     if (awaitingDocument_ && control_) {
         const DocumentCommand waiting = *awaitingDocument_;
         awaitingDocument_.reset();
         control_->ExecDocumentCommand(waiting.group, waiting.command, waiting.option);
     }
     OnDocumentComplete(address);
+}
+
+void CFixedHtmlView::RestoreTravelLogWhenLoaded(std::vector<std::string> back, std::vector<std::string> forward) {
+    if (back.empty() && forward.empty()) return;
+    travelLogToRestore_ = TravelLog{std::move(back), std::move(forward)};
+    if (loaded_) RestoreTravelLog();
+}
+
+void CFixedHtmlView::RestoreTravelLog() {
+    if (!travelLogToRestore_ || !control_) return;
+    const TravelLog log = std::move(*travelLogToRestore_);
+    travelLogToRestore_.reset();
+    // A control without a travel log to write keeps the page alone, as before.
+    if (!control_->RestoreTravelLog(log.back, log.forward)) return;
+    OnCommandStateChange(2, !log.back.empty() || canGoBack_);
+    OnCommandStateChange(1, !log.forward.empty() || canGoForward_);
+}
+
+std::vector<std::string> CFixedHtmlView::TravelLogAddresses(bool back) const {
+    if (travelLogToRestore_) return back ? travelLogToRestore_->back : travelLogToRestore_->forward;
+    return control_ ? control_->TravelLogAddresses(back) : std::vector<std::string>{};
 }
 
 void CFixedHtmlView::ExecDocumentCommandWhenLoaded(const GUID* group, unsigned long command, unsigned long option) {

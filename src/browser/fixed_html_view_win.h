@@ -37,6 +37,12 @@ public:
     // A command of the page's document. A window opened for the command has no document until
     // its first page has loaded: the command then runs when it has.
     void ExecDocumentCommandWhenLoaded(const GUID* group, unsigned long command, unsigned long option);
+    // The pages a restored window had behind and ahead of its address (nearest first): they go
+    // back into the control's history once its page has loaded.
+    void RestoreTravelLogWhenLoaded(std::vector<std::string> back, std::vector<std::string> forward);
+    // The window's history to record, nearest first: the control's, or what still waits to go
+    // back into it.
+    std::vector<std::string> TravelLogAddresses(bool back) const;
 
     BrowserControl* control() const { return control_.get(); }
     HWND ControlWindow() const { return control_ ? control_->Window() : nullptr; }
@@ -99,4 +105,11 @@ private:
         unsigned long option;
     };
     std::optional<DocumentCommand> awaitingDocument_;
+    bool loaded_ = false;
+    struct TravelLog {
+        std::vector<std::string> back;
+        std::vector<std::string> forward;
+    };
+    std::optional<TravelLog> travelLogToRestore_;
+    void RestoreTravelLog();
 };

@@ -316,26 +316,61 @@ bool CWebBrowser2::TranslateAccelerator(MSG* msg) {
     return active && active->TranslateAccelerator(msg) == S_OK;
 }
 
-std::vector<std::string> CWebBrowser2::TravelLogTitles(bool back) {
-    std::vector<std::string> titles;
-    // The travel log is offered as the service named by its own interface id.
-    auto services = browser_.As<IServiceProvider>();
-    if (!services) return titles;
+namespace {
+// The travel log is offered as the service named by its own interface id.
+ComPtr<ITravelLogStg> TravelLogOf(IWebBrowser2* browser) {
     ComPtr<ITravelLogStg> log;
-    if (FAILED(services->QueryService(__uuidof(ITravelLogStg), __uuidof(ITravelLogStg), log.ReceiveVoid())) || !log)
-        return titles;
+    ComPtr<IServiceProvider> services;
+    if (browser && SUCCEEDED(browser->QueryInterface(__uuidof(IServiceProvider), services.ReceiveVoid())) && services)
+        services->QueryService(__uuidof(ITravelLogStg), __uuidof(ITravelLogStg), log.ReceiveVoid());
+    return log;
+}
+
+// The title or the address of each entry behind or ahead of the current page, nearest first.
+std::vector<std::string> TravelLogTexts(IWebBrowser2* browser, bool back, bool addresses) {
+    std::vector<std::string> texts;
+    ComPtr<ITravelLogStg> log = TravelLogOf(browser);
     ComPtr<IEnumTravelLogEntry> entries;
-    if (FAILED(log->EnumEntries(back ? TLEF_RELATIVE_BACK : TLEF_RELATIVE_FORE, entries.Receive())) || !entries)
-        return titles;
+    if (!log || FAILED(log->EnumEntries(back ? TLEF_RELATIVE_BACK : TLEF_RELATIVE_FORE, entries.Receive())) || !entries)
+        return texts;
     ComPtr<ITravelLogEntry> entry;
     while (entries->Next(1, entry.Receive(), nullptr) == S_OK && entry) {
-        LPWSTR title = nullptr;
-        if (SUCCEEDED(entry->GetTitle(&title)) && title) {
-            titles.push_back(NarrowFromWide(title));
-            ::CoTaskMemFree(title);
+        LPWSTR text = nullptr;
+        if (SUCCEEDED(addresses ? entry->GetURL(&text) : entry->GetTitle(&text)) && text) {
+            texts.push_back(NarrowFromWide(text));
+            ::CoTaskMemFree(text);
         }
     }
-    return titles;
+    return texts;
+}
+}  // namespace
+
+std::vector<std::string> CWebBrowser2::TravelLogTitles(bool back) {
+    return TravelLogTexts(browser_.get(), back, false);
+}
+
+std::vector<std::string> CWebBrowser2::TravelLogAddresses(bool back) {
+    return TravelLogTexts(browser_.get(), back, true);
+}
+
+bool CWebBrowser2::RestoreTravelLog(const std::vector<std::string>& back, const std::vector<std::string>& forward) {
+    ComPtr<ITravelLogStg> log = TravelLogOf(browser_.get());
+    if (!log) return false;
+    // Each entry goes beside the one made before it: back ones before, forward ones after,
+    // starting from the current page.
+    for (bool before : {true, false}) {
+        ComPtr<ITravelLogEntry> previous;
+        for (const std::string& address : before ? back : forward) {
+            const std::wstring url = WideFromNarrow(address);
+            ComPtr<ITravelLogEntry> created;
+            if (FAILED(log->CreateEntry(url.c_str(), url.c_str(), previous.get(), before ? TRUE : FALSE,
+                                        created.Receive())) ||
+                !created)
+                return false;
+            previous = std::move(created);
+        }
+    }
+    return true;
 }
 
 bool CWebBrowser2::ExecCommand(long command, long option, VARIANT* argument) {

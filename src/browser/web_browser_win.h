@@ -26,6 +26,8 @@ public:
     IDispatch* Document() override;
     bool TranslateAccelerator(MSG* msg) override;
     std::vector<std::string> TravelLogTitles(bool back) override;
+    std::vector<std::string> TravelLogAddresses(bool back) override;
+    bool RestoreTravelLog(const std::vector<std::string>& back, const std::vector<std::string>& forward) override;
     bool ExecCommand(long command, long option, VARIANT* argument) override;
     bool ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) override;
     bool SetCharset(const std::string& charset) override;

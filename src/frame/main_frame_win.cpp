@@ -292,14 +292,17 @@ bool CMainFrame::AllowPageToClose(CChildFrame* window) {
 
 void CMainFrame::SaveWindowRecord() {
     if (shuttingDown_) return;
-    std::vector<std::string> addresses;
-    int count = tabBar_.Count();
+    brisova::WindowRecord record;
+    const int count = tabBar_.Count();
     for (int i = 0; i < count; ++i) {
         CChildFrame* window = tabBar_.WindowAt(i);
         CBrisovaView* view = window ? window->view() : nullptr;
-        if (view && !view->closing() && !view->address().empty()) addresses.push_back(view->address());
+        if (!view || view->closing() || view->address().empty()) continue;
+        if (window == ActiveWindow()) record.active = record.windows.size();
+        record.windows.push_back(
+            {view->address(), view->title(), view->TravelLogAddresses(true), view->TravelLogAddresses(false)});
     }
-    profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, brisova::EncodeWindowRecord(addresses));
+    profile_.WriteBinary(brisova::kSettingsSection, brisova::kLastVisitKey, brisova::EncodeWindowList(record));
 }
 
 CChildFrame* CMainFrame::OpenWindow(bool openHomePage, const std::string* address, bool activate) {

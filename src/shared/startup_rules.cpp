@@ -77,36 +77,6 @@ std::optional<std::string> ReadHandOffBlock(std::string_view block, std::uint32_
     return std::string(address);
 }
 
-Bytes EncodeWindowRecord(const std::vector<std::string>& addresses) {
-    Bytes record;
-    for (const std::string& address : addresses) {
-        record.insert(record.end(), address.begin(), address.end());
-        record.push_back('\n');
-    }
-    record.push_back('\0');
-    return record;
-}
-
-bool ShouldOfferRestore(const std::optional<Bytes>& record) {
-    return record && record->size() > 5;
-}
-
-std::vector<std::string> DecodeWindowRecord(const Bytes& record) {
-    std::vector<std::string> addresses;
-    std::string piece;
-    for (std::uint8_t b : record) {
-        if (b == '\0') break;
-        if (b == '\n') {
-            if (!piece.empty()) addresses.push_back(std::move(piece));
-            piece.clear();
-        } else {
-            piece += static_cast<char>(b);
-        }
-    }
-    if (!piece.empty()) addresses.push_back(std::move(piece));
-    return addresses;
-}
-
 std::vector<std::string> StartupPages(std::string_view fileText) {
     fileText = WithoutByteOrderMark(fileText);
     std::vector<std::string> pages;

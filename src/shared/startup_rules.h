@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/profile.h"
+#include "shared/window_record.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,13 +43,6 @@ std::optional<std::string> HandOffBlock(std::string_view address, std::uint32_t 
 // The address in a block, when the block was written for message `number`. A message that
 // arrives after its sender gave up finds no block, an empty one or another sender's: nothing.
 std::optional<std::string> ReadHandOffBlock(std::string_view block, std::uint32_t number);
-
-// The record of open windows: each address followed by "\n", then one NUL byte.
-Bytes EncodeWindowRecord(const std::vector<std::string>& addresses);
-// Only a record of more than 5 bytes is worth offering to restore.
-bool ShouldOfferRestore(const std::optional<Bytes>& record);
-// The addresses of a record, in order; empty pieces are skipped, reading stops at a NUL.
-std::vector<std::string> DecodeWindowRecord(const Bytes& record);
 
 // The lines of data\startup with their line ends removed; blank lines open nothing.
 std::vector<std::string> StartupPages(std::string_view fileText);

@@ -1,7 +1,8 @@
 #include "tab_bar/closed_window_commands_win.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "browser/brisova_view_win.h"
 #include "browser/browser_frame_win.h"
@@ -22,10 +23,14 @@ const MessageMap* CClosedWindowCommands::ThisMessageMap() {
 
 CClosedWindowCommands::CClosedWindowCommands(BrowserFrame& frame, CTabBar& tabs, const std::string& programDirectory)
     : frame_(frame), tabs_(tabs), path_(programDirectory + std::string(brisova::kClosedWindowsFile)) {
-    std::ifstream in(brisova::PathFromUtf8(path_), std::ios::binary);
+    const std::filesystem::path path = brisova::PathFromUtf8(path_);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return;
     // More than the longest list can hold is damage past its end.
     std::string text;
-    text.resize((brisova::kMaxClosedWindows + 1) * (brisova::kMaxClosedLine + 1));
+    text.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(size, brisova::kMaxClosedFile)));
+    std::ifstream in(path, std::ios::binary);
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     list_ = brisova::ClosedWindows::Parse(text);
@@ -34,7 +39,8 @@ CClosedWindowCommands::CClosedWindowCommands(BrowserFrame& frame, CTabBar& tabs,
 void CClosedWindowCommands::OnWindowClosed(CChildFrame& window, int tabIndex) {
     const CBrisovaView* view = window.view();
     if (!view) return;
-    list_.Add({tabIndex, view->title(), view->address()});
+    list_.Add({tabIndex, view->title(), view->address(), view->TravelLogAddresses(true),
+               view->TravelLogAddresses(false)});
     Save();
 }
 
@@ -74,6 +80,7 @@ void CClosedWindowCommands::Reopen(std::size_t index) {
     // The address is opened as it was; one that no longer loads still gets its window.
     CChildFrame* window = frame_.OpenWindow(false, &closed.address, true);
     if (!window) return;
+    if (window->view()) window->view()->RestoreTravelLogWhenLoaded(closed.back, closed.forward);
     const int now = tabs_.FindTab(window);
     const int last = tabs_.Count() - 1;
     if (now >= 0) tabs_.MoveTab(now, closed.tabIndex < last ? closed.tabIndex : last);

@@ -24,6 +24,14 @@ void ClosedWindows::Add(ClosedWindow window) {
     window.address = WithoutBreaks(std::move(window.address));
     if (window.address.empty() || window.address.size() + window.title.size() + 16 > kMaxClosedLine) return;
     if (window.tabIndex < 0) window.tabIndex = 0;
+    // The history keeps what fits its lines, the nearest pages first.
+    for (std::vector<std::string>* list : {&window.back, &window.forward}) {
+        std::vector<std::string> kept;
+        for (std::string& address : *list)
+            if (kept.size() < kMaxClosedHistory && !address.empty() && address.size() + 2 <= kMaxClosedLine)
+                kept.push_back(WithoutBreaks(std::move(address)));
+        *list = std::move(kept);
+    }
     windows_.insert(windows_.begin(), std::move(window));
     if (windows_.size() > kMaxClosedWindows) windows_.resize(kMaxClosedWindows);
 }
@@ -37,8 +45,11 @@ bool ClosedWindows::Take(std::size_t index, ClosedWindow& window) {
 
 std::string ClosedWindows::Format() const {
     std::string text(kHeader);
-    for (const ClosedWindow& w : windows_)
+    for (const ClosedWindow& w : windows_) {
         text += std::to_string(w.tabIndex) + '\t' + w.title + '\t' + w.address + '\n';
+        for (const std::string& address : w.back) text += "B\t" + address + '\n';
+        for (const std::string& address : w.forward) text += "F\t" + address + '\n';
+    }
     return text;
 }
 
@@ -55,7 +66,16 @@ ClosedWindows ClosedWindows::Parse(std::string_view text) {
     };
     std::string_view line;
     if (!nextLine(line) || line != kHeader.substr(0, kHeader.size() - 1)) return list;
-    while (list.windows_.size() < kMaxClosedWindows && nextLine(line)) {
+    while (nextLine(line)) {
+        if (line.size() > 2 && (line[0] == 'B' || line[0] == 'F') && line[1] == '\t') {
+            if (list.windows_.empty()) break;
+            std::vector<std::string>& history = line[0] == 'B' ? list.windows_.back().back : list.windows_.back().forward;
+            const std::string_view address = line.substr(2);
+            if (history.size() >= kMaxClosedHistory || address.find('\t') != std::string_view::npos) break;
+            history.emplace_back(address);
+            continue;
+        }
+        if (list.windows_.size() == kMaxClosedWindows) break;
         const std::size_t first = line.find('\t');
         const std::size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
         if (second == std::string_view::npos || line.find('\t', second + 1) != std::string_view::npos) break;

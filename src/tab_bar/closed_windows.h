@@ -3,6 +3,8 @@
 // own, written whole:
 //   "Brisova closed windows 1\n", then a line for each window, newest first:
 //   "<tab index>\t<title>\t<address>\n"
+//   followed by its back pages, nearest first, as "B\t<address>\n", and its forward pages as
+//   "F\t<address>\n", at most 50 of each.
 // Titles and addresses hold no tab or line break (they are replaced by spaces when a window is
 // added). Reading stops at the first damaged line, keeping the windows before it.
 #pragma once
@@ -18,14 +20,19 @@ struct ClosedWindow {
     int tabIndex = 0;
     std::string title;
     std::string address;
+    std::vector<std::string> back;     // nearest first
+    std::vector<std::string> forward;  // nearest first
 
     bool operator==(const ClosedWindow&) const = default;
 };
 
 inline constexpr std::size_t kMaxClosedWindows = 10;
+inline constexpr std::size_t kMaxClosedHistory = 50;
 // A longer line than this is damage: an address is at most 2048 characters.
 inline constexpr std::size_t kMaxClosedLine = 4096;
 inline constexpr std::string_view kClosedWindowsFile = "Closed.txt";
+// A file longer than the longest list can be is damaged past this.
+inline constexpr std::size_t kMaxClosedFile = kMaxClosedWindows * (2 * kMaxClosedHistory + 1) * (kMaxClosedLine + 1);
 
 class ClosedWindows {
 public:

@@ -50,6 +50,37 @@ TEST_F(AppFixture, InterruptedRunIsRestoredWhenTheUserAgrees) {
     EXPECT_EQ(ActiveWindow(), Windows()[0]);
 }
 
+// The record of a run that ended abnormally keeps the tab order the user made, the active
+// window, and each window's back and forward pages, which go back into its control.
+TEST_F(AppFixture, ARestoreBringsBackTheTabOrderTheActiveWindowAndEachWindowsHistory) {
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    for (const char* address : {"http://a.example/", "http://b.example/", "http://c.example/"}) {
+        const std::string page = address;
+        frame().OpenWindow(false, &page, true);
+    }
+    BrowserOf(Windows()[0])->backAddresses = {"http://a0.example/", "http://a1.example/"};
+    BrowserOf(Windows()[2])->forwardAddresses = {"http://c1.example/"};
+    Windows()[0]->MDIActivate();
+    frame().tabBar().MoveTab(2, 0);
+    app_.reset();
+
+    prompter_.Queue(brisova::PromptAnswer::Yes);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(Addresses(), (Strings{"http://c.example/", "http://a.example/", "http://b.example/"}));
+    EXPECT_EQ(ActiveWindow(), Windows()[1]);
+    EXPECT_EQ(frame().tabBar().Selection(), 1);
+    const auto restored = [&](int i) {
+        for (const std::string& call : BrowserOf(Windows()[i])->calls)
+            if (call.rfind("travel log", 0) == 0) return call;
+        return std::string("none");
+    };
+    EXPECT_EQ(restored(0), "travel log | http://c1.example/");
+    EXPECT_EQ(restored(1), "travel log http://a0.example/ http://a1.example/ |");
+    EXPECT_EQ(restored(2), "none");
+    EXPECT_TRUE(frame().ActiveBrowserView()->canGoBack());
+}
+
 TEST_F(AppFixture, AfterTheSystemsRestartTheWindowsComeBackUnasked) {
     WriteSetting("EnableHomePage", "0");
     brisova::Bytes record = brisova::EncodeWindowRecord({"http://a.example/", "http://b.example/"});

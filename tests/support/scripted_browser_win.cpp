@@ -121,6 +121,17 @@ bool ScriptedBrowser::ExecCommand(long command, long option, VARIANT* argument) 
     return true;
 }
 
+bool ScriptedBrowser::RestoreTravelLog(const std::vector<std::string>& back, const std::vector<std::string>& forward) {
+    std::string call = "travel log";
+    for (const std::string& address : back) call += " " + address;
+    call += " |";
+    for (const std::string& address : forward) call += " " + address;
+    calls.push_back(call);
+    backAddresses = back;
+    forwardAddresses = forward;
+    return true;
+}
+
 bool ScriptedBrowser::ExecDocumentCommand(const GUID* group, unsigned long command, unsigned long option) {
     if (documentAfterLoad && !loaded_) return false;
     calls.push_back(std::string("document ") + (group ? "browser " : "standard ") + std::to_string(command) + " " +

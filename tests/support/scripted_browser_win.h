@@ -39,6 +39,12 @@ public:
     std::vector<std::string> TravelLogTitles(bool back) override { return back ? backTitles : forwardTitles; }
     std::vector<std::string> backTitles;
     std::vector<std::string> forwardTitles;
+    // The history's addresses, nearest first; a restore puts its lists here and records
+    // "travel log <back addresses> | <forward addresses>".
+    std::vector<std::string> TravelLogAddresses(bool back) override { return back ? backAddresses : forwardAddresses; }
+    bool RestoreTravelLog(const std::vector<std::string>& back, const std::vector<std::string>& forward) override;
+    std::vector<std::string> backAddresses;
+    std::vector<std::string> forwardAddresses;
     // Recorded as "exec <command> <option>" with " <value>" for an integer argument.
     bool ExecCommand(long command, long option, VARIANT* argument) override;
     // Recorded as "document <group> <command> <option>", the group "standard" or "browser".

@@ -31,6 +31,27 @@ TEST(ClosedWindowList, NewestFirstBoundedAndTheSameAfterAReload) {
     EXPECT_EQ(ClosedWindows::Parse(list.Format()).windows(), list.windows());
 }
 
+TEST(ClosedWindowList, EachWindowKeepsItsBackAndForwardPagesWithinTheirBound) {
+    ClosedWindows list;
+    ClosedWindow window = Window(1);
+    window.back = {"http://b1.example/", "", "http://b2.example/"};
+    for (int i = 0; i < 60; ++i) window.forward.push_back("http://f" + std::to_string(i) + ".example/");
+    list.Add(window);
+    list.Add(Window(2));
+    const ClosedWindow& kept = list.windows()[1];
+    EXPECT_EQ(kept.back, (std::vector<std::string>{"http://b1.example/", "http://b2.example/"}));
+    ASSERT_EQ(kept.forward.size(), kMaxClosedHistory);
+    EXPECT_EQ(kept.forward[0], "http://f0.example/");
+    EXPECT_EQ(ClosedWindows::Parse(list.Format()).windows(), list.windows());
+    // A page of no window, or past the bound, is damage.
+    const std::string header = "Brisova closed windows 1\n";
+    EXPECT_TRUE(ClosedWindows::Parse(header + "B\thttp://b.example/\n1\tOne\thttp://one.example/\n").empty());
+    std::string many = header + "1\tOne\thttp://one.example/\n";
+    for (int i = 0; i < 51; ++i) many += "F\thttp://f.example/\n";
+    many += "2\tTwo\thttp://two.example/\n";
+    EXPECT_EQ(ClosedWindows::Parse(many).windows().size(), 1u);
+}
+
 TEST(ClosedWindowList, AFileDamagedCutOrOverlongKeepsTheWindowsBeforeTheDamage) {
     const std::string header = "Brisova closed windows 1\n";
     const std::string two = "2\tTwo\thttp://two.example/\n";

@@ -114,6 +114,7 @@ TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     // The middle window, then the last, closed by the user.
     Windows()[1]->MDIActivate();
     BrowserOf(Windows()[1])->RaiseTitle("Bee & co");
+    BrowserOf(Windows()[1])->backAddresses = {"http://b0.example/"};
     Command(ID_FILE_CLOSE);
     PumpUntil([&] { return Windows().size() == 2; });
     Command(ID_FILE_CLOSE);
@@ -130,6 +131,8 @@ TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     Command(ID_RECENTLY_CLOSED_FIRST);
     EXPECT_EQ(Addresses(), (Strings{"http://a.example/", "http://b.example/", "http://c.example/"}));
     EXPECT_EQ(ActiveWindow(), Windows()[1]);
+    // With the pages it had behind it.
+    EXPECT_EQ(BrowserOf(Windows()[1])->calls.back(), "travel log http://b0.example/ |");
     EXPECT_FALSE(CommandEnabled(ID_FILE_REOPEN_CLOSED));
 
     // Closed windows outlive the run; the exit's own closing of windows adds none. The title is
@@ -138,7 +141,7 @@ TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     PumpUntil([&] { return Windows().size() == 2; });
     prompter_.QueueExit({true, false});
     frame().SendMessage(WM_CLOSE);
-    EXPECT_EQ(ClosedFile(), "Brisova closed windows 1\n1\thttp://b.example/\thttp://b.example/\n");
+    EXPECT_EQ(ClosedFile(), "Brisova closed windows 1\n1\thttp://b.example/\thttp://b.example/\nB\thttp://b0.example/\n");
     app_.reset();
     ASSERT_TRUE(Start());
     EXPECT_TRUE(CommandEnabled(ID_FILE_REOPEN_CLOSED));
