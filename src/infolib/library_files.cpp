@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "platform/disk_file.h"
@@ -17,19 +16,7 @@ fs::path ToPath(const std::string& path) { return PathFromUtf8(path); }
 
 std::optional<std::string> DiskLibraryFiles::Read(const std::string& path, std::size_t maxBytes) const {
     try {
-        std::ifstream in(ToPath(path), std::ios::binary);
-        if (!in) return std::nullopt;
-        std::string bytes;
-        char buffer[64 * 1024];
-        while (bytes.size() < maxBytes) {
-            std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
-            in.read(buffer, static_cast<std::streamsize>(want));
-            std::streamsize got = in.gcount();
-            if (got <= 0) break;
-            bytes.append(buffer, static_cast<std::size_t>(got));
-        }
-        if (in.bad()) return std::nullopt;
-        return bytes;
+        return ReadFileBytes(ToPath(path), maxBytes);
     } catch (const std::exception&) {
         return std::nullopt;
     }

@@ -4,6 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -42,7 +47,56 @@ bool FlushToDisk(std::FILE* file) {
 #endif
 }
 
+#ifdef _WIN32
+int OpenForReading(const fs::path& path) { return ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
+long long SizeOf(int file) {
+    struct _stat64 status {};
+    return ::_fstat64(file, &status) == 0 ? status.st_size : -1;
+}
+long long ReadInto(int file, char* buffer, std::size_t size) {
+    // The C library reads at most INT_MAX bytes a call.
+    return ::_read(file, buffer, static_cast<unsigned>(std::min<std::size_t>(size, 0x7FFFFFFF)));
+}
+void Close(int file) { ::_close(file); }
+#else
+int OpenForReading(const fs::path& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+long long SizeOf(int file) {
+    struct stat status {};
+    return ::fstat(file, &status) == 0 ? status.st_size : -1;
+}
+long long ReadInto(int file, char* buffer, std::size_t size) { return ::read(file, buffer, size); }
+void Close(int file) { ::close(file); }
+#endif
+
 }  // namespace
+
+std::optional<std::string> ReadFileBytes(const fs::path& path, std::size_t maxBytes) {
+    const int file = OpenForReading(path);
+    if (file < 0) return std::nullopt;
+    const long long size = SizeOf(file);
+    if (size < 0) {
+        Close(file);
+        return std::nullopt;
+    }
+    // One byte more than measured shows at once whether the file ended where it was measured.
+    std::string bytes;
+    bytes.resize(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(size) + 1));
+    std::size_t have = 0;
+    bool failed = false;
+    while (have < bytes.size()) {
+        const long long got = ReadInto(file, bytes.data() + have, bytes.size() - have);
+        if (got < 0) failed = true;
+        if (got <= 0) break;
+        have += static_cast<std::size_t>(got);
+        // A file that grew since it was measured is read on in larger steps, up to maxBytes.
+        if (have == bytes.size() && bytes.size() < maxBytes)
+            bytes.resize(std::min<std::size_t>(maxBytes, bytes.size() * 2));
+    }
+    Close(file);
+    if (failed) return std::nullopt;
+    bytes.resize(have);
+    return bytes;
+}
 
 ReplacingFileWriter::ReplacingFileWriter(fs::path target, fs::path temporary)
     : target_(std::move(target)), temporary_(std::move(temporary)), file_(OpenForWriting(temporary_)) {}

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,11 @@ private:
     std::uint64_t written_ = 0;
     bool failed_ = false;
 };
+
+// The file's bytes, at most maxBytes of them, or nothing when it cannot be read. The file is
+// opened, measured and read in one call where it did not grow meanwhile: the library's search
+// reads thousands of small files.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
 // The whole file replaced by bytes through "<target>.tmp".
 bool ReplaceFileContent(const std::filesystem::path& target, std::string_view bytes);

@@ -108,3 +108,37 @@ TEST(Search, ResultListStopsAtItsBound) {
     ASSERT_EQ(results.size(), kMaxSearchResults);
     EXPECT_EQ(results.back()->id, static_cast<std::int32_t>(kMaxSearchResults));
 }
+
+// Scored on several threads a block at a time, the result is still the first matches in the
+// order the pages are met, across blocks and folders, best first and stable within a score.
+TEST(Search, ManyPagesOnManyThreadsKeepTheOrderAndTheBound) {
+    auto root = MakeFolder(0, "r");
+    std::vector<InfoNode*> folders = {root.get()};
+    for (int f = 1; f <= 3; ++f) folders.push_back(AddChild(*root, -f, NodeType::Folder, "folder"));
+    const int pages = 100000;  // more matches than the bound
+    for (int i = 1; i <= pages; ++i) AddChild(*folders[i % 4], i, NodeType::Page, "page", "f");
+    const auto text = [](std::int32_t id) { return id % 7 == 0 ? "alpha beta" : id % 3 == 0 ? "beta" : "none"; };
+    QueryMatcher q({"alpha", "beta"});
+    const auto results = SearchPages(*root, true, q, [&](const InfoNode& p) { return std::optional<std::string>(text(p.id)); });
+
+    // What one thread finds: the pages in tree order, matches kept up to the bound.
+    std::vector<std::int32_t> two, one;
+    std::size_t kept = 0;
+    const std::function<void(const InfoNode&)> walk = [&](const InfoNode& folder) {
+        for (const auto& child : folder.children) {
+            if (!child->IsPage()) {
+                walk(*child);
+                continue;
+            }
+            const std::string t = text(child->id);
+            if (t == "none" || kept == kMaxSearchResults) continue;
+            ++kept;
+            (t == "beta" ? one : two).push_back(child->id);
+        }
+    };
+    walk(*root);
+    std::vector<std::int32_t> expected = two;
+    expected.insert(expected.end(), one.begin(), one.end());
+    ASSERT_EQ(results.size(), expected.size());
+    for (std::size_t i = 0; i < results.size(); ++i) ASSERT_EQ(results[i]->id, expected[i]) << i;
+}
