@@ -85,3 +85,16 @@ TEST_F(DiskFile, RemovingATreeLeavesWhatItsLinksPointTo) {
     EXPECT_FALSE(fs::exists(directory_ / "library"));
     EXPECT_EQ(Contents(directory_ / "outside" / "keep.txt"), "mine");
 }
+
+TEST_F(DiskFile, ReadingGivesTheBytesUpToTheLimitAndNothingForWhatCannotBeRead) {
+    const fs::path path = directory_ / PathFromUtf8("page Ж.txt");
+    const std::string bytes = std::string(70000, 'a') + std::string("\0\r\n\x1A end", 8);
+    ASSERT_TRUE(ReplaceFileContent(path, bytes));
+    EXPECT_EQ(ReadFileBytes(path, SIZE_MAX), bytes);
+    EXPECT_EQ(ReadFileBytes(path, 5), "aaaaa");
+    EXPECT_EQ(ReadFileBytes(path, 0), "");
+    ASSERT_TRUE(ReplaceFileContent(path, ""));
+    EXPECT_EQ(ReadFileBytes(path, SIZE_MAX), "");
+    EXPECT_FALSE(ReadFileBytes(directory_ / "absent", SIZE_MAX));
+    EXPECT_FALSE(ReadFileBytes(directory_, SIZE_MAX));
+}
