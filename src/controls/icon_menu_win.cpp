@@ -1,20 +1,21 @@
 #include "controls/icon_menu_win.h"
 
+#include "framework/text_win.h"
+
 #include <algorithm>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 namespace {
-// The records alive now. Menus and their records belong to the user-interface thread.
-std::unordered_set<const CIconMenuItem*>& LiveRecords() {
-    static std::unordered_set<const CIconMenuItem*> records;
+// The records alive now, by their item data. Menus and their records belong to the
+// user-interface thread.
+std::unordered_map<ULONG_PTR, CIconMenuItem*>& LiveRecords() {
+    static std::unordered_map<ULONG_PTR, CIconMenuItem*> records;
     return records;
 }
 
-// The record an item's data points to; null for data that is no live record.
 CIconMenuItem* RecordOf(ULONG_PTR data) {
-    auto* record = reinterpret_cast<CIconMenuItem*>(data);
-    return record && LiveRecords().contains(record) ? record : nullptr;
+    return CIconMenuItem::FromItemData(data);
 }
 
 // A device context of the screen for measuring.
@@ -123,7 +124,7 @@ bool AppendOwnerDrawn(HMENU menu, UINT state, UINT id, std::unique_ptr<CIconMenu
     info.fState = state;
     info.wID = id;
     info.hSubMenu = popup;
-    info.dwItemData = reinterpret_cast<ULONG_PTR>(item.get());
+    info.dwItemData = item->ItemData();
     if (!AppendItem(menu, info)) return false;
     item.release();
     return true;
@@ -143,7 +144,9 @@ bool AppendText(HMENU menu, UINT type, UINT state, UINT id, const std::string& t
 }  // namespace
 
 void CIconMenuItem::SetText(const char* text) {
-    if (text && *text) text_ = text;
+    if (!text || !*text) return;
+    text_ = text;
+    UpdateAccessibleText();
 }
 
 void CIconMenuItem::SetTarget(const char* target) {
@@ -151,20 +154,45 @@ void CIconMenuItem::SetTarget(const char* target) {
 }
 
 CIconMenuItem::CIconMenuItem() {
-    LiveRecords().insert(this);
+    LiveRecords()[ItemData()] = this;
+    UpdateAccessibleText();
 }
 
 CIconMenuItem::CIconMenuItem(HIMAGELIST images, int image) : images(images), image(image) {
-    LiveRecords().insert(this);
+    LiveRecords()[ItemData()] = this;
+    UpdateAccessibleText();
 }
 
 CIconMenuItem::CIconMenuItem(const CIconMenuItem& other)
     : loaded(other.loaded), images(other.images), image(other.image), text_(other.text_), target_(other.target_) {
-    LiveRecords().insert(this);
+    LiveRecords()[ItemData()] = this;
+    UpdateAccessibleText();
+}
+
+CIconMenuItem& CIconMenuItem::operator=(const CIconMenuItem& other) {
+    loaded = other.loaded;
+    images = other.images;
+    image = other.image;
+    text_ = other.text_;
+    target_ = other.target_;
+    UpdateAccessibleText();
+    return *this;
 }
 
 CIconMenuItem::~CIconMenuItem() {
-    LiveRecords().erase(this);
+    LiveRecords().erase(ItemData());
+}
+
+CIconMenuItem* CIconMenuItem::FromItemData(ULONG_PTR data) {
+    auto found = data ? LiveRecords().find(data) : LiveRecords().end();
+    return found != LiveRecords().end() ? found->second : nullptr;
+}
+
+void CIconMenuItem::UpdateAccessibleText() {
+    accessibleText_ = WideFromNarrow(text_);
+    accessible_.dwMSAASignature = MSAA_MENU_SIG;
+    accessible_.cchWText = static_cast<DWORD>(accessibleText_.size());
+    accessible_.pszWText = accessibleText_.data();
 }
 
 int FreeOwnerDrawData(HMENU menu) {

@@ -1,10 +1,13 @@
 // Menu items drawn by the program: an image from an image list beside the item's text. Each such
 // item carries a CIconMenuItem on the heap in its item data and owns it; whoever empties or
-// destroys a menu with such items frees their records first (FreeOwnerDrawData).
+// destroys a menu with such items frees their records first (FreeOwnerDrawData). The item data
+// points at the record's accessible text, where the system's accessibility layer looks for the
+// text of an item it cannot read from the menu (screen readers name owner-drawn items by it).
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <memory>
 #include <string>
@@ -18,7 +21,7 @@ public:
     CIconMenuItem();
     CIconMenuItem(HIMAGELIST images, int image);
     CIconMenuItem(const CIconMenuItem& other);
-    CIconMenuItem& operator=(const CIconMenuItem&) = default;
+    CIconMenuItem& operator=(const CIconMenuItem& other);
     virtual ~CIconMenuItem();
 
     // 0 only on the placeholder of a favourites folder not yet filled.
@@ -35,10 +38,19 @@ public:
     bool HasTarget() const { return !target_.empty(); }
     const std::string& text() const { return text_; }
     const std::string& target() const { return target_; }
+    // What an owner-drawn item's data holds for this record.
+    ULONG_PTR ItemData() const { return reinterpret_cast<ULONG_PTR>(&accessible_); }
+    // The record an item's data names; null for data that is no live record.
+    static CIconMenuItem* FromItemData(ULONG_PTR data);
 
 private:
+    void UpdateAccessibleText();
+
     std::string text_;
     std::string target_;
+    // The accessibility layer's view of the item: a signature, then the text in UTF-16.
+    MSAAMENUINFO accessible_{};
+    std::wstring accessibleText_;
 };
 
 // Releases the records of every owner-drawn item of `menu` and of its sub-menus, and clears the

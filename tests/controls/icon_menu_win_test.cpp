@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include <oleacc.h>
+
 #include "controls/icon_menu_win.h"
 #include "controls/menu_bar_win.h"
 #include "resource.h"
@@ -107,6 +109,29 @@ TEST(IconMenu, TheMenuBarFreesTheRecordsOfItsMenuWhenTheMenuGoes) {
     }
     EXPECT_EQ(liveRecords, 0);
     ::DestroyWindow(parent);
+}
+
+// A screen reader reads an owner-drawn item by the text its item data points at.
+TEST(IconMenu, ItemDataCarriesTheTextForTheAccessibilityLayerInCopiesToo) {
+    const auto accessibleText = [](HMENU menu, int position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        const auto* msaa = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+        if (!msaa || msaa->dwMSAASignature != MSAA_MENU_SIG) return std::wstring(L"<none>");
+        return std::wstring(msaa->pszWText, msaa->cchWText);
+    };
+    ScopedIconMenu menu(::CreatePopupMenu());
+    auto item = std::make_unique<CIconMenuItem>();
+    item->SetText("Caf\xC3\xA9 & more");
+    AppendIconItem(menu.get(), 0, 10, std::move(item));
+    EXPECT_EQ(accessibleText(menu.get(), 0), L"Caf\u00E9 & more");
+    IconMenuItemAt(menu.get(), 0)->SetText("Renamed");
+    EXPECT_EQ(accessibleText(menu.get(), 0), L"Renamed");
+    ScopedIconMenu copy = CopyIconMenu(menu.get());
+    EXPECT_EQ(accessibleText(copy.get(), 0), L"Renamed");
+    EXPECT_NE(IconMenuItemAt(copy.get(), 0), IconMenuItemAt(menu.get(), 0));
 }
 
 TEST(IconMenu, CopyKeepsItemsAndStatesWithRecordsOfItsOwn) {
@@ -213,7 +238,7 @@ TEST(IconMenu, DrawsImageFrameTextAndGreyedStates) {
         d.itemState = state;
         d.hDC = canvas->dc();
         d.rcItem = RECT{10, 5, 190, 29};
-        d.itemData = reinterpret_cast<ULONG_PTR>(&item);
+        d.itemData = item.ItemData();
         EXPECT_TRUE(drawer.DrawItem(d));
         return canvas;
     };

@@ -171,7 +171,7 @@ TEST_F(ChevronMenu, FrameMeasuresOwnerDrawnMenuItemsOnly) {
     auto measure = [&](UINT type, const CIconMenuItem* data) {
         MEASUREITEMSTRUCT m{};
         m.CtlType = type;
-        m.itemData = reinterpret_cast<ULONG_PTR>(data);
+        m.itemData = data ? data->ItemData() : 0;
         frame().SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
         return SIZE{static_cast<LONG>(m.itemWidth), static_cast<LONG>(m.itemHeight)};
     };
