@@ -257,6 +257,7 @@ void CMainFrame::SetMessageText(const std::string& text) {
 
 void CMainFrame::ShowProgress(int percent) {
     if (statusBar_.m_hWnd) statusBar_.SetProgress(percent);
+    taskbar_->Show(m_hWnd, percent);
 }
 
 void CMainFrame::SetStatusIcon(bool secure) {
@@ -279,7 +280,10 @@ void CMainFrame::RemoveTabOf(CChildFrame* window) {
     const int index = tabBar_.FindTab(window);
     if (window && index >= 0) closedWindows_.OnWindowClosed(*window, index);
     tabBar_.RemoveTabOf(window);
-    if (window == ActiveWindow()) ShowAddress("");
+    if (window == ActiveWindow()) {
+        ShowAddress("");
+        taskbar_->Show(m_hWnd, -1);
+    }
     SaveWindowRecord();
 }
 

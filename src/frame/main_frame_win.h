@@ -21,6 +21,7 @@
 #include "controls/menu_anchor.h"
 #include "controls/menu_bar_win.h"
 #include "controls/status_bar_win.h"
+#include "controls/taskbar_progress_win.h"
 #include "favorites/favorites_menu_win.h"
 #include "frame/command_state.h"
 #include "framework/frame_wnd_win.h"
@@ -63,6 +64,8 @@ public:
     void ApplySettings(const brisova::Settings& settings);
     const std::string& programDirectory() const { return programDirectory_; }
 
+    // What shows the active page's progress on the taskbar button; tests give their own.
+    void SetTaskbarProgress(std::unique_ptr<TaskbarProgress> taskbar) { taskbar_ = std::move(taskbar); }
     CTabBar& tabBar() { return tabBar_; }
     CLibraryCommands* library() const { return library_.get(); }
     CContentCommands* content() const { return content_.get(); }
@@ -210,6 +213,7 @@ private:
     bool firstPagesOpen_ = false;
     bool inMenuLoop_ = false;
     CTabBar tabBar_;
+    std::unique_ptr<TaskbarProgress> taskbar_ = std::make_unique<SystemTaskbarProgress>();
     ScopedIcon secureIcon_;
     std::vector<CCmdTarget*> commandTargets_;
     std::unique_ptr<CLibraryCommands> library_;

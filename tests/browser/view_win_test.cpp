@@ -39,6 +39,43 @@ TEST_F(BrowserView, ProgressFollowsTheControlsArithmetic) {
     EXPECT_EQ(status.progressPosition(), 100);
 }
 
+namespace {
+// What the taskbar button would show: the last percentage given.
+class RecordedTaskbar final : public TaskbarProgress {
+public:
+    explicit RecordedTaskbar(int* shown) : shown_(shown) {}
+    void Show(HWND, int percent) override { *shown_ = percent >= 0 && percent < 100 ? percent : -1; }
+
+private:
+    int* shown_;
+};
+}  // namespace
+
+TEST_F(BrowserView, TheTaskbarButtonShowsTheActivePagesProgress) {
+    int shown = -1;
+    frame().SetTaskbarProgress(std::make_unique<RecordedTaskbar>(&shown));
+    ScriptedBrowser* first = BrowserOf(Open("http://a.example/"));
+    first->RaiseProgress(300, 1000);
+    EXPECT_EQ(shown, 30);
+    // A page loading behind leaves the button to the active one, until its window comes to
+    // the front.
+    CChildFrame* second = Open("http://b.example/", false);
+    BrowserOf(second)->RaiseProgress(700, 1000);
+    EXPECT_EQ(shown, 30);
+    second->MDIActivate();
+    PumpPending();
+    EXPECT_EQ(shown, 70);
+    BrowserOf(second)->RaiseProgress(1000, 1000);
+    EXPECT_EQ(shown, -1);
+    // Closing the window that loads takes its progress off the button.
+    BrowserOf(second)->RaiseProgress(100, 1000);
+    Command(ID_FILE_CLOSE);
+    PumpUntil([&] { return Windows().size() == 1; });
+    EXPECT_EQ(shown, 30);
+    first->RaiseProgress(-1, 1000);
+    EXPECT_EQ(shown, -1);
+}
+
 TEST_F(BrowserView, SecureIconNeedsLowerCaseHttps) {
     ScriptedBrowser* page = BrowserOf(Open("about:blank"));
     page->RaiseNavigation("https://bank.example/", ScriptedBrowser::TopFrame());
