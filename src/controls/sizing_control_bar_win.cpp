@@ -7,7 +7,9 @@
 #include "framework/dock_site_win.h"
 #include "framework/frame_wnd_win.h"
 #include "framework/mini_dock_frame_win.h"
+#include "platform/display_scale.h"
 #include "platform/handles_win.h"
+#include "platform/window_dpi_win.h"
 
 using brisova::DockSide;
 
@@ -98,6 +100,10 @@ bool CSizingControlBar::Create(const char* title, HWND frame, UINT id, DWORD sty
     const char* cls = RegisterFrameworkClass("BrisovaSizingBar", CS_DBLCLKS, nullptr, ::LoadCursor(nullptr, IDC_ARROW),
                                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     fullWindowDrag_ = FullWindowDragSetting();
+    // The sizes are given at 96 DPI.
+    const int dpi = WindowDpi(frame);
+    for (SIZE* size : {&horizontal_, &vertical_, &floating_, &minHorizontal_, &minVertical_, &minFloating_})
+        *size = {brisova::ScaleToDpi(size->cx, dpi), brisova::ScaleToDpi(size->cy, dpi)};
     return CreateEx(0, cls, title, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (style & ~WS_VISIBLE), 0, 0, 0, 0,
                     frame, id);
 }

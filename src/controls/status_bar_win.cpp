@@ -1,5 +1,7 @@
 #include "controls/status_bar_win.h"
 
+#include "platform/display_scale.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 
 namespace {
@@ -22,7 +24,8 @@ bool CStatusBarWithProgress::Create(HWND parent, DWORD style, UINT id) {
     if (!CreateEx(0, STATUSCLASSNAMEA, "", style | WS_CHILD | SBARS_SIZEGRIP,
                   RECT{0, 0, 0, 0}, parent, id))
         return false;
-    progress_ = ::CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | PBS_SMOOTH, 0, 0, progressWidth_, 10, m_hWnd,
+    dpi_ = WindowDpi(m_hWnd);
+    progress_ = ::CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | PBS_SMOOTH, 0, 0, Px(progressWidth_), Px(10), m_hWnd,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_PROGRESS_CONTROL)),
                                   ResourceInstance(), nullptr);
     LayoutPanes();
@@ -54,6 +57,10 @@ int CStatusBarWithProgress::Height() const {
     return r.bottom - r.top;
 }
 
+int CStatusBarWithProgress::Px(int at96) const {
+    return brisova::ScaleToDpi(at96, dpi_);
+}
+
 void CStatusBarWithProgress::OnSize(UINT, int, int) {
     Default();
     LayoutPanes();
@@ -61,10 +68,10 @@ void CStatusBarWithProgress::OnSize(UINT, int, int) {
 
 void CStatusBarWithProgress::LayoutPanes() {
     RECT client = GetClientRect();
-    int progressPane = progressShown_ ? progressWidth_ - kPaneGap : kIdlePaneWidth;
-    int right2 = client.right - kGripWidth;
-    int right1 = right2 - kSecurePaneWidth - kPaneGap;
-    int right0 = right1 - progressPane - kPaneGap;
+    int progressPane = Px(progressShown_ ? progressWidth_ - kPaneGap : kIdlePaneWidth);
+    int right2 = client.right - Px(kGripWidth);
+    int right1 = right2 - Px(kSecurePaneWidth) - Px(kPaneGap);
+    int right0 = right1 - progressPane - Px(kPaneGap);
     int parts[3] = {right0 > 0 ? right0 : 0, right1 > 0 ? right1 : 0, -1};
     SendMessage(SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
     if (progressShown_) PlaceProgress();
@@ -73,7 +80,7 @@ void CStatusBarWithProgress::LayoutPanes() {
 void CStatusBarWithProgress::PlaceProgress() const {
     RECT pane{};
     SendMessage(SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
-    int left = pane.right - progressWidth_;
+    int left = pane.right - Px(progressWidth_);
     ::SetWindowPos(progress_, nullptr, left, pane.top, pane.right - left, pane.bottom - pane.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }

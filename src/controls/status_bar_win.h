@@ -6,6 +6,7 @@
 
 class CStatusBarWithProgress final : public CWnd {
 public:
+    // The progress width, as every size of the panes, is given at 96 DPI.
     explicit CStatusBarWithProgress(int progressWidth) : progressWidth_(progressWidth) {}
     DECLARE_MESSAGE_MAP()
 
@@ -29,8 +30,11 @@ private:
     void OnSize(UINT type, int cx, int cy);
     void LayoutPanes();
     void PlaceProgress() const;
+    // A width at 96 DPI on this bar.
+    int Px(int at96) const;
 
     int progressWidth_;
+    int dpi_ = 96;
     bool progressShown_ = false;
     HWND progress_ = nullptr;
 };

@@ -2,7 +2,9 @@
 // show and hide them.
 #include "frame/main_frame_win.h"
 
+#include "platform/display_scale.h"
 #include "platform/startup_trace_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "tab_bar/tab_rules.h"
 
@@ -11,8 +13,9 @@ namespace {
 constexpr UINT kMenuBand = 1;
 constexpr UINT kAddressBand = 2;
 constexpr UINT kNavigationBand = 3;
-// Room the navigation bar keeps right of the address band.
+// Room the navigation bar keeps right of the address band (at 96 DPI, as every size here).
 constexpr int kNavigationRoom = 140;
+constexpr int kTabBandIdealWidth = 220;
 }  // namespace
 
 bool CMainFrame::CreateTopBars() {
@@ -82,9 +85,9 @@ bool CMainFrame::CreateBottomBar() {
     band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE | RBBIM_STYLE;
     band.fStyle = RBBS_NOGRIPPER;
     band.hwndChild = tabBar_.m_hWnd;
-    band.cyMinChild = brisova::TabBandHeight(0, 1);
+    band.cyMinChild = brisova::TabBandHeight(0, 1, WindowDpi(m_hWnd));
     band.wID = ID_BAR_TABS;
-    band.cxIdeal = 220;
+    band.cxIdeal = brisova::ScaleToDpi(kTabBandIdealWidth, WindowDpi(m_hWnd));
     return ::SendMessageA(bottomRebar_, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
 }
 
@@ -93,9 +96,10 @@ void CMainFrame::SetTabBandHeight() const {
     band.cbSize = REBARBANDINFOA_V6_SIZE;
     band.fMask = RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_IDEALSIZE;
     band.cxMinChild = 0;
-    band.cyMinChild = brisova::TabBandHeight(tabBar_.FirstTabHeight(), tabBar_.RowCount());
+    const int dpi = WindowDpi(m_hWnd);
+    band.cyMinChild = brisova::TabBandHeight(tabBar_.FirstTabHeight(), tabBar_.RowCount(), dpi);
     band.wID = ID_BAR_TABS;
-    band.cxIdeal = 220;
+    band.cxIdeal = brisova::ScaleToDpi(kTabBandIdealWidth, dpi);
     ::SendMessageA(bottomRebar_, RB_SETBANDINFOA, 0, reinterpret_cast<LPARAM>(&band));
 }
 

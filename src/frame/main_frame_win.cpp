@@ -10,7 +10,9 @@
 #include "browser/page_scroll_win.h"
 #include "framework/win_app_win.h"
 #include "infolib/library_paths.h"
+#include "platform/display_scale.h"
 #include "platform/startup_trace_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "shared/startup_rules.h"
 #include "tab_bar/tab_keys.h"
@@ -115,8 +117,9 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     favorites_.Rebuild();
     AddCommandTarget(&favorites_);
     MarkStartupStep("favorites menu");
-    secureIcon_.reset(static_cast<HICON>(
-        ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    const int iconSize = brisova::ScaleToDpi(16, WindowDpi(m_hWnd));
+    secureIcon_.reset(static_cast<HICON>(::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDI_SECURE), IMAGE_ICON,
+                                                      iconSize, iconSize, LR_DEFAULTCOLOR)));
     statusBar_.SetProgressWidth(80);
     statusBar_.SetProgressRange(0, 100);
     statusBar_.SetMessageText(LoadResString(IDS_READY));

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "framework/text_win.h"
+#include "platform/display_scale.h"
+#include "platform/window_dpi_win.h"
 #include "tab_bar/tab_rules.h"
 
 const MessageMap* CTabBar::ThisMessageMap() {
@@ -26,7 +28,9 @@ bool CTabBar::Create(HWND parent, UINT id, HFONT font) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_MULTILINE | TCS_FIXEDWIDTH |
                   TCS_RAGGEDRIGHT | TCS_TOOLTIPS | TCS_FOCUSNEVER | TCS_FORCELABELLEFT;
     if (!CreateEx(0, WC_TABCONTROLA, "", style, RECT{0, 0, 300, 19}, parent, id)) return false;
-    SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(155, 22));
+    const int dpi = WindowDpi(parent);
+    SendMessage(TCM_SETITEMSIZE, 0,
+                MAKELPARAM(brisova::ScaleToDpi(brisova::kTabWidth, dpi), brisova::ScaleToDpi(brisova::kTabHeight, dpi)));
     if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     // The drop mark: a thin bar in the colour of window frames, shown only during a drag; a
     // child of the bar, it goes with it.

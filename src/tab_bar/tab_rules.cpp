@@ -1,5 +1,6 @@
 #include "tab_bar/tab_rules.h"
 
+#include "platform/display_scale.h"
 #include "platform/utf8_text.h"
 
 namespace brisova {
@@ -9,10 +10,10 @@ std::string TabText(std::string_view title, std::string_view address) {
     return std::string(Utf8Prefix(text, kMaxTabText));
 }
 
-int TabBandHeight(int firstTabHeight, int rowCount) {
-    int rowHeight = firstTabHeight == 0 ? 20 : firstTabHeight;
+int TabBandHeight(int firstTabHeight, int rowCount, int dpi) {
+    int rowHeight = firstTabHeight == 0 ? ScaleToDpi(20, dpi) : firstTabHeight;
     int rows = rowCount < 1 ? 1 : rowCount;
-    if (rows >= 2) rowHeight += 3;
+    if (rows >= 2) rowHeight += ScaleToDpi(3, dpi);
     return rows * rowHeight;
 }
 

@@ -126,6 +126,47 @@ private:
     std::vector<DWORD> pids_;
 };
 
+// The display's scale for the programs started while it lives, as the user sets it: the
+// "LogPixels" the system reads when a program starts. The earlier value comes back at the end.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                          &key, nullptr);
+        key_.reset(key);
+        DWORD size = sizeof previous_;
+        hadValue_ = ::RegQueryValueExA(key_.get(), "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
+                                       &size) == ERROR_SUCCESS;
+        ::RegSetValueExA(key_.get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~DisplayScale() {
+        if (hadValue_)
+            ::RegSetValueExA(key_.get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
+                             sizeof previous_);
+        else
+            ::RegDeleteValueA(key_.get(), "LogPixels");
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+
+private:
+    ScopedKey key_;
+    DWORD previous_ = 0;
+    bool hadValue_ = false;
+};
+
+HWND ChildOfClass(HWND parent, const char* className) {
+    for (HWND child = ::FindWindowExA(parent, nullptr, nullptr, nullptr); child;
+         child = ::FindWindowExA(parent, child, nullptr, nullptr)) {
+        char cls[64] = {};
+        ::GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpA(cls, className) == 0) return child;
+        if (HWND inner = ChildOfClass(child, className)) return inner;
+    }
+    return nullptr;
+}
+
 std::vector<std::string> Record(const Installation& inst) {
     auto bytes = brisova::DecodeProfileBinary(inst.Get("lastvisit"));
     return bytes ? brisova::DecodeWindowRecord(*bytes) : std::vector<std::string>{};
@@ -188,4 +229,27 @@ TEST(Program, KilledWhileWritingItsRecordLeavesEveryFileWhole) {
         }
         inst.Set("lastvisit", "");
     }
+}
+
+// The tabs are laid out for the display's scale: at 150 % and 200 % half as large again and
+// twice as large as at 100 %, and at 175 %, no round multiple, in proportion.
+TEST(Program, TabsGrowWithTheDisplayScale) {
+    Installation inst;
+    inst.Set("IsAskExit", "0");
+    const auto tabHeight = [&](DWORD dpi) {
+        DisplayScale scale(dpi);
+        HANDLE process = inst.Start("http://a.example/");
+        HWND frame = nullptr;
+        EXPECT_TRUE(WaitFor([&] { return (frame = inst.Find(process)) != nullptr && Installation::Tabs(frame) == 1; }));
+        if (!frame) return 0;
+        RECT tabs{};
+        ::GetWindowRect(ChildOfClass(frame, WC_TABCONTROLA), &tabs);
+        ::PostMessageA(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(::WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
+        return static_cast<int>(tabs.bottom - tabs.top);
+    };
+    EXPECT_EQ(tabHeight(96), 22);
+    EXPECT_EQ(tabHeight(144), 33);
+    EXPECT_EQ(tabHeight(168), 39);
+    EXPECT_EQ(tabHeight(192), 44);
 }

@@ -18,4 +18,7 @@ TEST(TabBand, RowsAndRowHeight) {
     EXPECT_EQ(TabBandHeight(22, 2), 50);
     EXPECT_EQ(TabBandHeight(0, 0), 20);
     EXPECT_EQ(TabBandHeight(22, 3), 75);
+    // At 150 %: the tabs' own height, and the gap and the unknown height scaled.
+    EXPECT_EQ(TabBandHeight(33, 2, 144), 2 * (33 + 5));
+    EXPECT_EQ(TabBandHeight(0, 1, 144), 30);
 }
