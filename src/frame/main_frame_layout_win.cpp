@@ -2,6 +2,8 @@
 // show and hide them.
 #include "frame/main_frame_win.h"
 
+#include <algorithm>
+
 #include "platform/display_scale.h"
 #include "platform/startup_trace_win.h"
 #include "platform/window_dpi_win.h"
@@ -124,11 +126,12 @@ void CMainFrame::RepositionBars(RECT& client) {
         int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
         int label = topRebar_.BandBorderWidth(kAddressBand);
         int field = addressWidth > label ? addressWidth - label : 0;
-        topRebar_.SetBandMinSize(kAddressBand, field, navigationBar_.ButtonHeight(), addressWidth);
+        // As tall as the address box with its font, which grows with the display's scale.
+        const int rowHeight = std::max(navigationBar_.ButtonHeight(), addressBar_.Height());
+        topRebar_.SetBandMinSize(kAddressBand, field, rowHeight, addressWidth);
         // The navigation band asks for all 140 pixels: the row shrinks it from the right to what
         // is left after the separator, so the address band keeps exactly its width.
-        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), navigationBar_.ButtonHeight(),
-                                 kNavigationRoom);
+        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), rowHeight, kNavigationRoom);
         // A rebar that once had to wrap the navigation bar keeps it on a row of its own.
         topRebar_.JoinRow(kNavigationBand);
         int height = topRebar_.Height();

@@ -232,8 +232,9 @@ TEST(Program, KilledWhileWritingItsRecordLeavesEveryFileWhole) {
 }
 
 // The tabs are laid out for the display's scale: at 150 % and 200 % half as large again and
-// twice as large as at 100 %, and at 175 %, no round multiple, in proportion.
-TEST(Program, TabsGrowWithTheDisplayScale) {
+// twice as large as at 100 %, and at 175 %, no round multiple, in proportion. The address box,
+// whose font grows, stays whole inside its bar.
+TEST(Program, TabsAndTheAddressBoxGrowWithTheDisplayScale) {
     Installation inst;
     inst.Set("IsAskExit", "0");
     const auto tabHeight = [&](DWORD dpi) {
@@ -244,6 +245,12 @@ TEST(Program, TabsGrowWithTheDisplayScale) {
         if (!frame) return 0;
         RECT tabs{};
         ::GetWindowRect(ChildOfClass(frame, WC_TABCONTROLA), &tabs);
+        HWND box = ChildOfClass(frame, WC_COMBOBOXEXA);
+        RECT boxRect{}, barRect{};
+        ::GetWindowRect(box, &boxRect);
+        ::GetWindowRect(::GetParent(box), &barRect);
+        EXPECT_LE(boxRect.bottom, barRect.bottom) << "at " << dpi << " dpi";
+        EXPECT_GE(boxRect.top, barRect.top) << "at " << dpi << " dpi";
         ::PostMessageA(frame, WM_CLOSE, 0, 0);
         EXPECT_EQ(::WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
         return static_cast<int>(tabs.bottom - tabs.top);
