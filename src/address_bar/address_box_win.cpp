@@ -4,7 +4,9 @@
 
 #include <cstring>
 
+#include "controls/image_strip_win.h"
 #include "framework/wnd_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 
 namespace {
@@ -14,11 +16,7 @@ using AutoCompleteFn = HRESULT(WINAPI*)(HWND, DWORD);
 }  // namespace
 
 ScopedImageList LoadSmallImageStrip(UINT bitmapId, int initialCount) {
-    ScopedImageList images(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, initialCount, 1));
-    ScopedBitmap strip(static_cast<HBITMAP>(
-        ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (images && strip) ::ImageList_AddMasked(images.get(), strip.get(), RGB(255, 0, 255));
-    return images;
+    return LoadImageStrip(bitmapId, 16, 16, initialCount, WindowDpi(nullptr));
 }
 
 ScopedImageList LoadAddressImages() {

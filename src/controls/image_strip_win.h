@@ -4,5 +4,7 @@
 #include "platform/handles_win.h"
 
 // A masked image list of `width` x `height` images cut from bitmap resource `bitmapId`, with room
-// for `initialCount` images and growing by one. Empty when the bitmap or the list cannot be made.
-ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initialCount);
+// for `initialCount` images and growing by one. The sizes are the bitmap's own, at 96 DPI; at
+// another `dpi` the images are scaled to match (controls/image_scaling). Empty when the bitmap
+// or the list cannot be made.
+ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initialCount, int dpi = 96);

@@ -6,6 +6,7 @@
 #include "browser/child_frame_win.h"
 #include "controls/icon_menu_win.h"
 #include "controls/image_strip_win.h"
+#include "platform/window_dpi_win.h"
 #include "favorites/favorite_text.h"
 #include "favorites/favorites_files_win.h"
 #include "favorites/menu_columns.h"
@@ -71,7 +72,7 @@ CFavoritesMenu::CFavoritesMenu(BrowserFrame& frame, FavoritesSetup setup,
       setup_(std::move(setup)),
       shortcuts_(shortcuts),
       collation_(LocaleCollation()),
-      images_(LoadImageStrip(IDB_FAVORITES, 16, 16, kFavoritesImages)) {
+      images_(LoadImageStrip(IDB_FAVORITES, 16, 16, kFavoritesImages, WindowDpi(nullptr))) {
     if (!setup_.addFavorite) setup_.addFavorite = AddFavoriteWithShell;
     if (!setup_.organize) setup_.organize = OrganizeFavoritesWithShell;
 }

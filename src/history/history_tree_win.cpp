@@ -1,6 +1,8 @@
 #include "history/history_tree_win.h"
 
+#include "controls/image_strip_win.h"
 #include "framework/tree_items_win.h"
+#include "platform/window_dpi_win.h"
 #include "history_ids.h"
 
 namespace {
@@ -49,8 +51,7 @@ bool CHistoryTree::Create(HWND parent) {
     if (!tree || !SubclassWindow(tree)) return false;
     if (auto tips = reinterpret_cast<HWND>(SendMessage(TVM_GETTOOLTIPS)))
         ::SetWindowPos(tips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    images_.reset(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_HISTORY), 16, 1,
-                                         RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    images_ = LoadImageStrip(IDB_HISTORY, 16, 16, 1, WindowDpi(m_hWnd));
     if (images_) SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
     return true;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "controls/image_strip_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "toolbar/toolbar_sequence.h"
 #include "toolbar_ids.h"
@@ -79,7 +80,7 @@ HWND CCustomizeToolbarDialog::current() const {
 bool CCustomizeToolbarDialog::OnInitDialog() {
     separatorText_ = LoadResString(IDS_TOOLBAR_SEPARATOR);
     if (separatorText_.empty()) separatorText_ = brisova::kSeparatorText;
-    images_ = LoadImageStrip(IDB_TOOLBAR_BIG, kImageWidth, kImageHeight, kImageListRoom);
+    images_ = LoadImageStrip(IDB_TOOLBAR_BIG, kImageWidth, kImageHeight, kImageListRoom, WindowDpi(m_hWnd));
 
     PrepareList(available());
     for (std::size_t i = 0; i < model_.Available().size(); ++i) InsertItem(available(), i, model_.Available()[i]);

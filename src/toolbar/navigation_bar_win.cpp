@@ -1,6 +1,14 @@
 #include "toolbar/navigation_bar_win.h"
 
+#include "controls/image_strip_win.h"
+#include "platform/display_scale.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
+
+namespace {
+// The images' size at 96 DPI.
+constexpr int kImageSize = 15;
+}  // namespace
 
 const MessageMap* CNavigationBar::ThisMessageMap() {
     static const MessageMap map(&CWnd::ThisMessageMap);
@@ -12,9 +20,10 @@ bool CNavigationBar::Create(HWND parent, UINT id) {
                   TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS;
     if (!CreateEx(0, TOOLBARCLASSNAMEA, "", style, RECT{0, 0, 0, 0}, parent, id)) return false;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    images_.reset(::ImageList_LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDB_NAVBAR), 15, 0, RGB(255, 0, 255),
-                                         IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(15, 15));
+    const int dpi = WindowDpi(m_hWnd);
+    images_ = LoadImageStrip(IDB_NAVBAR, kImageSize, kImageSize, 0, dpi);
+    const int size = brisova::ScaleToDpi(kImageSize, dpi);
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
     const TBBUTTON buttons[] = {
         {5, ID_GO_BACK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},

@@ -1,5 +1,7 @@
 #include "toolbar/toolbar_layout.h"
 
+#include "platform/display_scale.h"
+
 #include <algorithm>
 
 namespace brisova {
@@ -52,13 +54,17 @@ bool ToolbarUsesListStyle(int textLabel) {
     return ToTextMode(textLabel) == TextMode::Selective;
 }
 
-std::optional<ButtonSize> ButtonSizeToSet(int textLabel, bool smallIcons, const RememberedButtonSizes& sizes) {
-    if (ToTextMode(textLabel) != TextMode::Labels) return smallIcons ? kSmallFixedSize : kBigFixedSize;
+std::optional<ButtonSize> ButtonSizeToSet(int textLabel, bool smallIcons, const RememberedButtonSizes& sizes,
+                                          int dpi) {
+    if (ToTextMode(textLabel) != TextMode::Labels) {
+        const ButtonSize fixed = smallIcons ? kSmallFixedSize : kBigFixedSize;
+        return ButtonSize{ScaleToDpi(fixed.width, dpi), ScaleToDpi(fixed.height, dpi)};
+    }
     ButtonSize size = smallIcons ? sizes.small : sizes.big;
     if (!size.Known()) {
         const ButtonSize& other = smallIcons ? sizes.big : sizes.small;
         if (other.Known())
-            size = {other.width, other.height + (smallIcons ? -kIconHeightStep : kIconHeightStep)};
+            size = {other.width, other.height + ScaleToDpi(smallIcons ? -kIconHeightStep : kIconHeightStep, dpi)};
     }
     if (!size.Known()) return std::nullopt;
     return size;

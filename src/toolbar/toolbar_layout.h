@@ -62,7 +62,10 @@ struct RememberedButtonSizes {
 
 // The button size to set before the tool bar lays itself out, or none to let it size itself.
 // With labels on, a size not yet measured for this icon size is derived from the other one.
-std::optional<ButtonSize> ButtonSizeToSet(int textLabel, bool smallIcons, const RememberedButtonSizes& sizes);
+// The fixed sizes, and the step between the two icon sizes, are given at 96 DPI and scaled to
+// `dpi`; remembered sizes were measured on the bar and stay as they are.
+std::optional<ButtonSize> ButtonSizeToSet(int textLabel, bool smallIcons, const RememberedButtonSizes& sizes,
+                                          int dpi = 96);
 
 // After a rebuild with labels on, the tool bar's actual button size is kept for its icon size.
 void RememberButtonSize(int textLabel, bool smallIcons, ButtonSize measured, RememberedButtonSizes& sizes);

@@ -4,6 +4,7 @@
 
 #include "controls/image_strip_win.h"
 #include "framework/text_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "toolbar/toolbar_sequence.h"
 
@@ -70,8 +71,9 @@ void CBrisovaToolBar::MakeImageLists(const brisova::ToolbarAppearance& appearanc
     const int size = small ? kSmallImageSize : kBigImageSize;
     const UINT colour = small ? IDB_TOOLBAR_SMALL : IDB_TOOLBAR_BIG;
     const UINT grey = small ? IDB_TOOLBAR_SMALL_GREY : IDB_TOOLBAR_BIG_GREY;
-    ScopedImageList hot = LoadImageStrip(colour, size, size, kImageListRoom);
-    ScopedImageList normal = LoadImageStrip(appearance.Color() ? colour : grey, size, size, kImageListRoom);
+    const int dpi = WindowDpi(m_hWnd);
+    ScopedImageList hot = LoadImageStrip(colour, size, size, kImageListRoom, dpi);
+    ScopedImageList normal = LoadImageStrip(appearance.Color() ? colour : grey, size, size, kImageListRoom, dpi);
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normal.get()));
     SendMessage(TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hot.get()));
     // The old lists go only now that the bar no longer draws from them.
@@ -125,7 +127,8 @@ void CBrisovaToolBar::AddButtons(const std::vector<brisova::ToolbarButton>& butt
 }
 
 void CBrisovaToolBar::SetButtonSize(const brisova::ToolbarAppearance& appearance) {
-    if (auto size = brisova::ButtonSizeToSet(appearance.textLabel, appearance.Small(), rememberedSizes_))
+    if (auto size = brisova::ButtonSizeToSet(appearance.textLabel, appearance.Small(), rememberedSizes_,
+                                             WindowDpi(m_hWnd)))
         SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(size->width, size->height));
     SendMessage(TB_AUTOSIZE);
     const auto measured = static_cast<DWORD>(SendMessage(TB_GETBUTTONSIZE));

@@ -104,6 +104,8 @@ TEST(ToolbarButtonSize, FixedWithoutLabelsDerivedThenMeasuredWithLabels) {
     RememberedButtonSizes sizes;
     EXPECT_EQ(ButtonSizeToSet(0, true, sizes)->width, 20);
     EXPECT_EQ(ButtonSizeToSet(2, false, sizes)->height, 22);
+    EXPECT_EQ(ButtonSizeToSet(2, false, sizes, 144)->height, 33);
+    EXPECT_EQ(ButtonSizeToSet(0, true, sizes, 192)->width, 40);
     EXPECT_FALSE(ButtonSizeToSet(1, false, sizes));
 
     RememberButtonSize(2, false, {60, 40}, sizes);  // only labels mode is remembered
