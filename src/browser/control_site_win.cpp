@@ -1,5 +1,7 @@
 #include "browser/control_site_win.h"
 
+#include <cstddef>
+
 #include <mshtml.h>
 
 #include "browser/view_rules.h"
@@ -54,8 +56,22 @@ STDMETHODIMP CCustomControlSite::QueryInterface(REFIID riid, void** out) {
         *out = static_cast<IOleInPlaceFrame*>(this);
     else if (riid == IID_IOleControlSite) *out = static_cast<IOleControlSite*>(this);
     else if (riid == IID_IOleCommandTarget) *out = static_cast<IOleCommandTarget*>(this);
+    else if (riid == IID_IDocHostUIHandler) *out = static_cast<IDocHostUIHandler*>(this);
     else return E_NOINTERFACE;
     AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP CCustomControlSite::GetHostInfo(DOCHOSTUIINFO* info) {
+    // Older controls pass the structure without its last fields.
+    if (!info || info->cbSize < offsetof(DOCHOSTUIINFO, pchHostCss)) return E_INVALIDARG;
+    // The program draws at the display's scale: pages must too, rather than at 96 DPI.
+    info->dwFlags = DOCHOSTUIFLAG_DPI_AWARE;
+    info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+    if (info->cbSize >= sizeof(DOCHOSTUIINFO)) {
+        info->pchHostCss = nullptr;
+        info->pchHostNS = nullptr;
+    }
     return S_OK;
 }
 

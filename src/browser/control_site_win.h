@@ -1,10 +1,13 @@
 // CCustomControlSite: the site that hosts the WebBrowser control. Besides the client, in-place
 // and control site duties it answers the control's document-host commands, so that script
-// errors never show a dialog and messages about ActiveX controls are not shown.
+// errors never show a dialog and messages about ActiveX controls are not shown, and, as the
+// document host's user-interface handler, tells the control that pages are to be drawn at the
+// display's scale. Everything else of that handler is left to the control's own behaviour.
 #pragma once
 
 #include <windows.h>
 #include <docobj.h>
+#include <mshtmhst.h>
 #include <ocidl.h>
 #include <oleidl.h>
 
@@ -14,7 +17,8 @@ class CCustomControlSite final : public IOleClientSite,
                                  public IOleInPlaceSite,
                                  public IOleInPlaceFrame,
                                  public IOleControlSite,
-                                 public IOleCommandTarget {
+                                 public IOleCommandTarget,
+                                 public IDocHostUIHandler {
 public:
     explicit CCustomControlSite(HWND container) : container_(container) {}
 
@@ -67,6 +71,7 @@ public:
     STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
     STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+    // Also the document host's: nothing of the program's is modeless.
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(MSG*, WORD) override { return S_FALSE; }
 
@@ -85,6 +90,40 @@ public:
     // IOleCommandTarget
     STDMETHODIMP QueryStatus(const GUID*, ULONG, OLECMD[], OLECMDTEXT*) override;
     STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD options, VARIANT* in, VARIANT* out) override;
+
+    // IDocHostUIHandler: S_FALSE and E_NOTIMPL let the control do as it does without a handler.
+    STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return S_FALSE; }
+    STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
+    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                        IOleInPlaceUIWindow*) override {
+        return S_FALSE;
+    }
+    STDMETHODIMP HideUI() override { return S_OK; }
+    STDMETHODIMP UpdateUI() override { return S_OK; }
+    STDMETHODIMP OnDocWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnFrameWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP GetOptionKeyPath(LPOLESTR* key, DWORD) override {
+        if (key) *key = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget** target) override {
+        if (target) *target = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetExternal(IDispatch** external) override {
+        if (external) *external = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR* translated) override {
+        if (translated) *translated = nullptr;
+        return S_FALSE;
+    }
+    STDMETHODIMP FilterDataObject(IDataObject*, IDataObject** filtered) override {
+        if (filtered) *filtered = nullptr;
+        return S_FALSE;
+    }
 
 private:
     ~CCustomControlSite() = default;

@@ -31,8 +31,8 @@ const MessageMap* CSizingControlBarG::ThisMessageMap() {
 brisova::BarRect CSizingControlBarG::NonClientInsets() const {
     brisova::BarRect insets = CSizingControlBar::NonClientInsets();
     if (!HasGripper()) return insets;
-    if (brisova::IsHorizontalSide(dockSide())) insets.left += kGripperWidth;
-    else insets.top += kGripperWidth;
+    if (brisova::IsHorizontalSide(dockSide())) insets.left += Px(kGripperWidth);
+    else insets.top += Px(kGripperWidth);
     return insets;
 }
 
@@ -41,18 +41,20 @@ RECT CSizingControlBarG::GripperRect() const {
     RECT window = GetWindowRect();
     const int width = window.right - window.left, height = window.bottom - window.top;
     if (brisova::IsHorizontalSide(dockSide()))
-        return {border.left, border.top, border.left + kGripperWidth, height - border.bottom};
-    return {border.left, border.top, width - border.right, border.top + kGripperWidth};
+        return {border.left, border.top, border.left + Px(kGripperWidth), height - border.bottom};
+    return {border.left, border.top, width - border.right, border.top + Px(kGripperWidth)};
 }
 
 RECT CSizingControlBarG::CloseButtonRect() const {
     RECT strip = GripperRect();
     if (brisova::IsHorizontalSide(dockSide())) {
-        const int left = strip.left + (kGripperWidth - kCloseButtonSize) / 2;
-        return {left, strip.top + 1, left + kCloseButtonSize, strip.top + 1 + kCloseButtonSize};
+        const int gripper = Px(kGripperWidth), close = Px(kCloseButtonSize);
+        const int left = strip.left + (gripper - close) / 2;
+        return {left, strip.top + 1, left + close, strip.top + 1 + close};
     }
-    const int top = strip.top + (kGripperWidth - kCloseButtonSize) / 2;
-    return {strip.right - 1 - kCloseButtonSize, top, strip.right - 1, top + kCloseButtonSize};
+    const int gripper = Px(kGripperWidth), close = Px(kCloseButtonSize);
+    const int top = strip.top + (gripper - close) / 2;
+    return {strip.right - 1 - close, top, strip.right - 1, top + close};
 }
 
 LRESULT CSizingControlBarG::HitNonEdge(POINT p) const {

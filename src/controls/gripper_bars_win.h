@@ -8,6 +8,7 @@ class CSizingControlBarG : public CSizingControlBar {
 public:
     DECLARE_MESSAGE_MAP()
 
+    // At 96 DPI; the bar scales them to its window's.
     static constexpr int kGripperWidth = 15;
     static constexpr int kCloseButtonSize = 11;
 

@@ -101,11 +101,15 @@ bool CSizingControlBar::Create(const char* title, HWND frame, UINT id, DWORD sty
                                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     fullWindowDrag_ = FullWindowDragSetting();
     // The sizes are given at 96 DPI.
-    const int dpi = WindowDpi(frame);
+    dpi_ = WindowDpi(frame);
     for (SIZE* size : {&horizontal_, &vertical_, &floating_, &minHorizontal_, &minVertical_, &minFloating_})
-        *size = {brisova::ScaleToDpi(size->cx, dpi), brisova::ScaleToDpi(size->cy, dpi)};
+        *size = {Px(size->cx), Px(size->cy)};
     return CreateEx(0, cls, title, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (style & ~WS_VISIBLE), 0, 0, 0, 0,
                     frame, id);
+}
+
+int CSizingControlBar::Px(int at96) const {
+    return brisova::ScaleToDpi(at96, dpi_);
 }
 
 SIZE& CSizingControlBar::SizeFor(DockSide side) {

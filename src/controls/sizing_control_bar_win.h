@@ -17,6 +17,8 @@ public:
     void SetEdgeStyle(unsigned style) { edgeStyle_ = style; }
     unsigned edgeStyle() const { return edgeStyle_; }
     bool fullWindowDrag() const { return fullWindowDrag_; }
+    // A size given at 96 DPI, at the DPI the bar was made for.
+    int Px(int at96) const;
 
     // CControlBar
     SIZE DockedSize(brisova::DockSide side) const override;
@@ -86,6 +88,7 @@ private:
     SIZE minFloating_{37, 32};
     unsigned edgeStyle_ = 0;
     bool fullWindowDrag_ = false;
+    int dpi_ = 96;
 
     bool tracking_ = false;
     unsigned trackEdge_ = 0;

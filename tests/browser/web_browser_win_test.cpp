@@ -89,3 +89,23 @@ TEST(ControlSite, ScriptErrorsKeepRunningWithoutADialog) {
     EXPECT_EQ(site->QueryStatus(&kDocHostCommandHandler, 0, nullptr, nullptr), OLECMDERR_E_UNKNOWNGROUP);
     site->Release();
 }
+
+// The control asks its host how pages are drawn: at the display's scale, the rest as without a
+// host handler of its own.
+TEST(ControlSite, TellsTheControlToDrawPagesAtTheDisplaysScale) {
+    auto* site = new CCustomControlSite(nullptr);
+    ComPtr<IDocHostUIHandler> handler;
+    ASSERT_EQ(site->QueryInterface(IID_IDocHostUIHandler, handler.ReceiveVoid()), S_OK);
+    DOCHOSTUIINFO info{};
+    info.cbSize = sizeof info;
+    info.dwFlags = DOCHOSTUIFLAG_NO3DBORDER;
+    EXPECT_EQ(handler->GetHostInfo(&info), S_OK);
+    EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_DPI_AWARE));
+    EXPECT_EQ(handler->ShowContextMenu(0, nullptr, nullptr, nullptr), S_FALSE);
+    EXPECT_EQ(handler->TranslateAccelerator(nullptr, nullptr, 0), S_FALSE);
+    DOCHOSTUIINFO tooSmall{};
+    tooSmall.cbSize = 4;
+    EXPECT_EQ(handler->GetHostInfo(&tooSmall), E_INVALIDARG);
+    handler = ComPtr<IDocHostUIHandler>();
+    site->Release();
+}
