@@ -7,19 +7,25 @@
 #include <cstring>
 
 namespace {
+// Pixels of 32 bits, the top row first.
+BITMAPINFO TopDown32Bit(int width, int height) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
 // The bitmap's pixels as 0x00RRGGBB, top row first.
 brisova::PixelStrip ReadPixels(HBITMAP bitmap) {
     BITMAP info{};
     if (!::GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return {};
     brisova::PixelStrip strip{info.bmWidth, info.bmHeight,
                               std::vector<std::uint32_t>(static_cast<std::size_t>(info.bmWidth) * info.bmHeight)};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = info.bmWidth;
-    format.bmiHeader.biHeight = -info.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32Bit(info.bmWidth, info.bmHeight);
     HDC screen = ::GetDC(nullptr);
     const int lines = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), strip.pixels.data(), &format,
                                   DIB_RGB_COLORS);
@@ -30,13 +36,7 @@ brisova::PixelStrip ReadPixels(HBITMAP bitmap) {
 }
 
 ScopedBitmap MakeBitmap(const brisova::PixelStrip& strip) {
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = strip.width;
-    format.bmiHeader.biHeight = -strip.height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32Bit(strip.width, strip.height);
     void* bits = nullptr;
     ScopedBitmap bitmap(::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap && bits) std::memcpy(bits, strip.pixels.data(), strip.pixels.size() * sizeof(std::uint32_t));
