@@ -2,11 +2,12 @@
 // until the program's first captioned top-level window is visible ("shown"), and until it is
 // also ready for input ("ready": WaitForInputIdle has returned and the window has answered a
 // sent message, so work queued behind the first paint counts when it keeps the window busy).
-// Prints each program's medians, its working set and private bytes when ready, and the ratios
-// of the first and the third program to the second, the yardstick.
+// Prints each program's medians, its working set and private bytes when ready, the ratios of
+// the first and the third program to the second, the yardstick, and of the first to the third.
 // Usage: launch_timer [--breakdown] runs subject yardstick [peer]
 // Each program is a command line. With --breakdown the subject is started with
-// BRISOVA_STARTUP_TRACE set and the median time of each step it marks is printed.
+// BRISOVA_STARTUP_TRACE set and the median time of each step it marks is printed, with the
+// layouts and paints it counts before it first waits for input.
 #include <windows.h>
 #include <psapi.h>
 
@@ -137,11 +138,38 @@ void PrintRatio(const char* name, const Program& a, const Program& b) {
                 Median(a.Field(&Start::ready)) / Median(b.Field(&Start::ready)));
 }
 
+// Layouts and paints are counted, not timed: "layout" marks, and "paint <class>" marks, up to
+// the first wait for input.
+bool IsCounted(const std::string& step) {
+    return step == "layout" || step.rfind("paint ", 0) == 0;
+}
+
+void PrintCounts(const Program& subject) {
+    std::vector<std::string> order;
+    std::vector<std::map<std::string, double>> perStart;
+    for (const Start& s : subject.starts) {
+        std::map<std::string, double>& mine = perStart.emplace_back();
+        for (const auto& [step, ms] : s.steps) {
+            if (step == "first idle") break;
+            if (!IsCounted(step)) continue;
+            if (std::find(order.begin(), order.end(), step) == order.end()) order.push_back(step);
+            mine[step] += 1;
+        }
+    }
+    std::printf("before the first wait for input (median count):\n");
+    for (const std::string& step : order) {
+        std::vector<double> counts;
+        for (auto& mine : perStart) counts.push_back(mine[step]);
+        std::printf("  %-30s %4.0f\n", step.c_str(), Median(counts));
+    }
+}
+
 void PrintBreakdown(const Program& subject) {
     std::vector<std::string> order;
     std::map<std::string, std::vector<double>> times;
     for (const Start& s : subject.starts) {
         for (const auto& [step, ms] : s.steps) {
+            if (IsCounted(step)) continue;
             if (times.find(step) == times.end()) order.push_back(step);
             times[step].push_back(ms);
         }
@@ -154,6 +182,7 @@ void PrintBreakdown(const Program& subject) {
         std::printf("  %-18s %7.1f %+7.1f\n", step.c_str(), at, at - before);
         before = at;
     }
+    PrintCounts(subject);
 }
 }  // namespace
 
@@ -186,7 +215,10 @@ int main(int argc, char** argv) {
                     Median(p.Field(&Start::workingSetMb)), Median(p.Field(&Start::privateMb)));
     }
     PrintRatio("ratio to minimal", programs[0], programs[1]);
-    if (programs.size() > 2) PrintRatio("ratio of the peer", programs[2], programs[1]);
+    if (programs.size() > 2) {
+        PrintRatio("ratio of the peer", programs[2], programs[1]);
+        PrintRatio("ratio to the peer", programs[0], programs[2]);
+    }
     if (breakdown) PrintBreakdown(programs[0]);
     return 0;
 }

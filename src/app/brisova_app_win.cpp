@@ -91,6 +91,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
                                                        ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
     MarkStartupStep("common controls");
+    BeginStartupPaintTrace();
 
     // 1. Every browser control is hosted through the program's own site.
     InstallBrowserControlFactory(environment_.browserControls);
@@ -127,15 +128,17 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     // 5. The main frame, which loads the settings.
     frame_ = std::make_unique<CMainFrame>(*profile_, *environment_.prompter, environment_.programDirectory,
                                           environment_.browserKeys, environment_.favorites);
-    if (!frame_->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kAppName)) {
+    if (!frame_->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_MAXIMIZE, kAppName)) {
         frame_.reset();
         return false;
     }
     MarkStartupStep("frame created");
 
-    // 6. Mark the window for later starts and show it maximised, whatever the shell asked.
+    // 6. Mark the window for later starts and show it maximised, whatever the shell asked. The
+    // bars show their commands' state in their first paint.
     ::SetPropA(frame_->m_hWnd, kAppName, reinterpret_cast<HANDLE>(1));
     m_pMainWnd = frame_.get();
+    frame_->OnIdleUpdateCmdUI();
     frame_->ShowWindow(SW_SHOWMAXIMIZED);
     MarkStartupStep("frame shown");
     ::UpdateWindow(frame_->m_hWnd);
@@ -144,9 +147,7 @@ bool CBrisovaApp::Start(const std::vector<std::string>& arguments) {
     // 7. A frame that was full-screen at its last exit starts so.
     frame_->fullScreen().EnterIfSaved();
 
-    // 8, 9. The tips and the donation dialog, when the user keeps them on. The bars show their
-    // commands' state first: no idle time comes while a dialog waits.
-    frame_->OnIdleUpdateCmdUI();
+    // 8, 9. The tips and the donation dialog, when the user keeps them on.
     if (CContentCommands* content = frame_->content()) content->ShowStartupDialogs();
 
     // 10. The first pages; addresses handed over meanwhile open after them.

@@ -106,13 +106,15 @@ void CMainFrame::SetTabBandHeight() const {
 }
 
 void CMainFrame::FitTabBand() {
+    const LRESULT before = ::SendMessageA(bottomRebar_, RB_GETBARHEIGHT, 0, 0);
     SetTabBandHeight();
-    RecalcLayout();
+    // The other bars move only when the tab rows changed the band's height.
+    if (::SendMessageA(bottomRebar_, RB_GETBARHEIGHT, 0, 0) != before) RecalcLayout();
 }
 
 void CMainFrame::RepositionBars(RECT& client) {
     int width = client.right - client.left;
-    if (topRebar_.m_hWnd && topRebar_.IsWindowVisible()) {
+    if (HasVisibleStyle(topRebar_.m_hWnd)) {
         topRebar_.MatchBandsToChildren();
         // A new width is taken first: a layout at the old width would wrap the rows. It comes
         // with no height yet: a rebar taller than its rows breaks its last band onto a row of
@@ -138,12 +140,12 @@ void CMainFrame::RepositionBars(RECT& client) {
         ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, height, TRUE);
         client.top += height;
     }
-    if (statusBar_.m_hWnd && statusBar_.IsWindowVisible()) {
+    if (HasVisibleStyle(statusBar_.m_hWnd)) {
         // The status bar takes its own height and places itself along the bottom edge.
         statusBar_.SendMessage(WM_SIZE, 0, 0);
         client.bottom -= statusBar_.Height();
     }
-    if (bottomRebar_ && ::IsWindowVisible(bottomRebar_)) {
+    if (HasVisibleStyle(bottomRebar_)) {
         RECT r{};
         ::GetWindowRect(bottomRebar_, &r);
         ::MoveWindow(bottomRebar_, client.left, client.bottom - (r.bottom - r.top), width, r.bottom - r.top, TRUE);

@@ -23,7 +23,7 @@ void CDockSite::Detach(CControlBar& bar) {
 
 void CDockSite::Dock(CControlBar& bar, DockSide side) {
     if (side == DockSide::Floating) return;
-    const bool shown = bar.m_hWnd && ::IsWindowVisible(bar.m_hWnd);
+    const bool shown = HasVisibleStyle(bar.m_hWnd);
     Detach(bar);
     if (::GetParent(bar.m_hWnd) != frame_) ::SetParent(bar.m_hWnd, frame_);
     if (CMiniDockFrame* mini = MiniFrameOf(bar)) mini->ShowWindow(SW_HIDE);
@@ -83,7 +83,7 @@ void CDockSite::Show(CControlBar& bar, bool show) {
 }
 
 bool CDockSite::IsShown(const CControlBar& bar) const {
-    return bar.m_hWnd && ::IsWindowVisible(bar.m_hWnd);
+    return HasVisibleStyle(bar.m_hWnd);
 }
 
 void CDockSite::Remove(CControlBar& bar) {
@@ -94,7 +94,7 @@ void CDockSite::Remove(CControlBar& bar) {
 std::vector<std::vector<CControlBar*>> CDockSite::Rows(DockSide side, int length) const {
     std::vector<CControlBar*> bars;
     for (const Docked& d : docked_)
-        if (d.side == side && ::IsWindowVisible(d.bar->m_hWnd)) bars.push_back(d.bar);
+        if (d.side == side && HasVisibleStyle(d.bar->m_hWnd)) bars.push_back(d.bar);
     std::vector<std::vector<CControlBar*>> rows;
     const bool horizontal = brisova::IsHorizontalSide(side);
     while (!bars.empty()) {

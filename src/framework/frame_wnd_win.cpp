@@ -2,6 +2,7 @@
 
 #include "framework/text_win.h"
 #include "framework/win_app_win.h"
+#include "platform/startup_trace_win.h"
 #include "resource.h"
 
 // ---- CFrameWnd ----
@@ -43,11 +44,15 @@ LRESULT CFrameWnd::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CFrameWnd::OnRecalcParentLayout(WPARAM, LPARAM) {
     // Requests that piled up while the bar was changing need one layout, not one each.
+    DropLayoutRequests();
+    RecalcLayout();
+    return 0;
+}
+
+void CFrameWnd::DropLayoutRequests() const {
     MSG pending;
     while (::PeekMessageA(&pending, m_hWnd, WM_RECALC_PARENT_LAYOUT, WM_RECALC_PARENT_LAYOUT, PM_REMOVE)) {
     }
-    RecalcLayout();
-    return 0;
 }
 
 LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
@@ -62,7 +67,7 @@ LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
     for (HWND bar : commandBars_)
-        if (::IsWindowVisible(bar)) UpdateToolBarButtons(bar, this);
+        if (HasVisibleStyle(bar)) UpdateToolBarButtons(bar, this);
 }
 
 namespace {
@@ -110,7 +115,24 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style, const char* title) {
     const char* cls = RegisterFrameworkClass("BrisovaFrame", CS_DBLCLKS, icon, ::LoadCursor(nullptr, IDC_ARROW),
                                              reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
     accelerators_ = ::LoadAcceleratorsA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
-    return CreateEx(0, cls, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, 0);
+    if (!(style & WS_MAXIMIZE))
+        return CreateEx(0, cls, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, 0);
+    // Created at the size it is shown at: the bars are built and laid out once, not again when
+    // the window is maximised.
+    const RECT place = MaximizedRect(style);
+    return CreateEx(0, cls, title, style, place, nullptr, 0);
+}
+
+RECT CMDIFrameWnd::MaximizedRect(DWORD style) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    // A maximised window's sizing border lies outside the work area, its caption inside.
+    RECT border{0, 0, 0, 0};
+    ::AdjustWindowRectEx(&border, style & ~WS_DLGFRAME, FALSE, 0);
+    const RECT& work = monitor.rcWork;
+    return RECT{work.left + border.left, work.top + border.top, work.right + border.right,
+                work.bottom + border.bottom};
 }
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
@@ -124,18 +146,25 @@ int CMDIFrameWnd::OnCreate(CREATESTRUCT*) {
     return m_hWndMDIClient ? 0 : -1;
 }
 
-void CMDIFrameWnd::OnSize(UINT type, int, int) {
-    if (type != SIZE_MINIMIZED) RecalcLayout();
+void CMDIFrameWnd::OnSize(UINT type, int cx, int cy) {
+    // The bars lay the frame out again when they change; a size message for the size laid out
+    // already (the frame shown at the size it was created at) needs no layout.
+    if (type != SIZE_MINIMIZED && (cx != laidOut_.cx || cy != laidOut_.cy)) RecalcLayout();
 }
 
 void CMDIFrameWnd::RecalcLayout() {
     if (!m_hWnd) return;
+    MarkStartupStep("layout");
     RECT client = GetClientRect();
+    laidOut_ = SIZE{client.right - client.left, client.bottom - client.top};
     RepositionBars(client);
     if (dockSite_) dockSite_->Arrange(client);
     if (m_hWndMDIClient)
         ::MoveWindow(m_hWndMDIClient, client.left, client.top, client.right - client.left,
                      client.bottom - client.top, TRUE);
+    // The bars that changed height while being placed asked for a layout: this one read their
+    // new heights already.
+    DropLayoutRequests();
 }
 
 LRESULT CMDIFrameWnd::OnSettingChange(WPARAM, LPARAM) {

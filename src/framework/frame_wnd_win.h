@@ -42,6 +42,8 @@ protected:
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
     LRESULT OnRecalcParentLayout(WPARAM wParam, LPARAM lParam);
+    // Removes the bars' pending WM_RECALC_PARENT_LAYOUT requests, which a layout answers.
+    void DropLayoutRequests() const;
     // Tool tips of tool bar buttons: the part of the command's string after "\n".
     void OnToolTipTextA(NMHDR* header, LRESULT* result);
     void OnToolTipTextW(NMHDR* header, LRESULT* result);
@@ -57,7 +59,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
     // Creates the frame window with the icon and accelerators of resource `resourceId`; the
-    // frame shows its menu in a bar of its own.
+    // frame shows its menu in a bar of its own. With WS_MAXIMIZE in `style` it is created
+    // maximised on the primary monitor.
     bool LoadFrame(UINT resourceId, DWORD style, const char* title);
 
     HWND m_hWndMDIClient = nullptr;
@@ -79,8 +82,11 @@ protected:
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
 
 private:
+    static RECT MaximizedRect(DWORD style);
+
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<CDockSite> dockSite_;
+    SIZE laidOut_{-1, -1};
 };
 
 class CMDIChildWnd : public CFrameWnd {

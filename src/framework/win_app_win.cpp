@@ -49,7 +49,10 @@ int CWinApp::Run() {
     for (;;) {
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             OnIdle();
-            if (!idleBefore) MarkStartupStep("first idle");
+            if (!idleBefore) {
+                MarkStartupStep("first idle");
+                EndStartupPaintTrace();
+            }
             idleBefore = true;
             ::WaitMessage();
             continue;

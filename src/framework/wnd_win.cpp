@@ -195,6 +195,10 @@ const char* RegisterFrameworkClass(const char* name, UINT style, HICON icon, HCU
     return name;
 }
 
+bool HasVisibleStyle(HWND hwnd) {
+    return hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 HINSTANCE ResourceInstance() {
     return ::GetModuleHandleA(nullptr);
 }

@@ -102,6 +102,9 @@ LRESULT CALLBACK FrameworkWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 const char* RegisterFrameworkClass(const char* name, UINT style, HICON icon, HCURSOR cursor, HBRUSH background);
 
 HINSTANCE ResourceInstance();
+// Whether the window's own WS_VISIBLE flag is set, whatever its parents': the bars of a frame
+// not shown yet are laid out as they will show.
+bool HasVisibleStyle(HWND hwnd);
 // A string resource, or "" when it does not exist.
 std::string LoadResString(UINT id);
 // The part of a command's string before "\n" (the prompt) or after it (the tool tip).

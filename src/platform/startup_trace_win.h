@@ -5,3 +5,9 @@
 #pragma once
 
 void MarkStartupStep(const char* step);
+
+// While tracing, also marks "paint <window class>" for every WM_PAINT a window of this thread
+// handles, sent or queued, until EndStartupPaintTrace: the benchmark counts what the start
+// paints before it first waits for input.
+void BeginStartupPaintTrace();
+void EndStartupPaintTrace();

@@ -234,3 +234,35 @@ TEST_F(AppFixture, TheRestOfTheStartFollowsTheFirstWaitForInputOrComesWithTheFir
     EXPECT_TRUE(PumpUntil([this] { return frame().startupComplete(); }));
     EXPECT_NE(frame().addressBar().dropTarget(), nullptr);
 }
+
+// What the first paint shows: the frame created at its maximised size is laid out once before it
+// is shown, with its bars in place and their buttons in their commands' state, and nothing
+// left queued that would lay it out or paint it again. A bar stored as hidden takes no room.
+TEST_F(AppFixture, TheFrameIsLaidOutOnceAtItsFinalSizeBeforeItsFirstPaint) {
+    WriteSetting("EnableHomePage", "0");
+    WriteSetting("StatusBar", "0");
+    ASSERT_TRUE(StartWithoutWaiting());
+    EXPECT_TRUE(::IsZoomed(frame().m_hWnd));
+    const auto rectIn = [this](HWND window) {
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        ::MapWindowPoints(nullptr, frame().m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const RECT client = frame().GetClientRect();
+    const RECT top = rectIn(frame().topRebar().m_hWnd);
+    const RECT mdi = rectIn(frame().m_hWndMDIClient);
+    const RECT tabs = rectIn(frame().bottomRebar());
+    EXPECT_EQ(top.top, client.top);
+    EXPECT_EQ(top.right - top.left, client.right - client.left);
+    EXPECT_GT(top.bottom - top.top, 40);
+    EXPECT_EQ(mdi.top, top.bottom);
+    EXPECT_EQ(mdi.bottom, tabs.top);
+    EXPECT_EQ(tabs.bottom, client.bottom);
+    EXPECT_FALSE(::IsWindowVisible(frame().statusBar().m_hWnd));
+    EXPECT_FALSE(::SendMessageA(frame().toolBar().m_hWnd, TB_ISBUTTONENABLED, ID_GO_BACK, 0));
+    MSG pending{};
+    EXPECT_FALSE(::PeekMessageA(&pending, frame().m_hWnd, WM_RECALC_PARENT_LAYOUT, WM_RECALC_PARENT_LAYOUT,
+                                PM_NOREMOVE));
+    EXPECT_FALSE(::GetUpdateRect(frame().topRebar().m_hWnd, nullptr, FALSE));
+}
