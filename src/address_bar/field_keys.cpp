@@ -19,4 +19,10 @@ bool IsAddressFieldKey(KeyPress press) {
     return false;
 }
 
+bool AsksForContextMenu(KeyPress press, bool released) {
+    if (press.ctrl || press.alt) return false;
+    if (press.key == kKeyApps) return released;
+    return press.key == kKeyF10 && press.shift && !released;
+}
+
 }  // namespace brisova

@@ -15,4 +15,10 @@ bool IsEditingKey(KeyPress press);
 // and F6. F6 pressed in the field takes the focus back to the page.
 bool IsAddressFieldKey(KeyPress press);
 
+// The keys that ask the window with the focus for its context menu: Shift+F10 when pressed, the
+// context-menu key when released. The frame sends the request itself, once, to any window:
+// the system's default handling of Shift+F10 would also arm F10 and enter the window menu when
+// the key comes up, and not every system answers the context-menu key.
+bool AsksForContextMenu(KeyPress press, bool released);
+
 }  // namespace brisova

@@ -203,9 +203,15 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
     }
     fullScreen_.TrackMouse(*msg);
     if (menuBar_.TranslateFrameMessage(msg)) return true;
-    if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) {
-        const brisova::KeyPress press{static_cast<unsigned>(msg->wParam), ::GetKeyState(VK_CONTROL) < 0,
-                                      ::GetKeyState(VK_SHIFT) < 0, (msg->lParam & (1 << 29)) != 0};
+    const brisova::KeyPress press{static_cast<unsigned>(msg->wParam), ::GetKeyState(VK_CONTROL) < 0,
+                                  ::GetKeyState(VK_SHIFT) < 0, (msg->lParam & (1 << 29)) != 0};
+    const bool pressed = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
+    if ((pressed || msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) &&
+        brisova::AsksForContextMenu(press, !pressed)) {
+        ::SendMessageA(msg->hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(msg->hwnd), MAKELPARAM(-1, -1));
+        return true;
+    }
+    if (pressed) {
         if (brisova::IsAddressFieldKey(press) && addressBar_.IsWindowVisible()) {
             if (press.key == brisova::kKeyF6 && addressBar_.HasFocus()) FocusActiveControl();
             else addressBar_.FocusField();

@@ -14,7 +14,9 @@ inline constexpr unsigned kKeyHome = 0x24;
 inline constexpr unsigned kKeyLeft = 0x25;
 inline constexpr unsigned kKeyRight = 0x27;
 inline constexpr unsigned kKeyDelete = 0x2E;
+inline constexpr unsigned kKeyApps = 0x5D;
 inline constexpr unsigned kKeyF6 = 0x75;
+inline constexpr unsigned kKeyF10 = 0x79;
 
 struct KeyPress {
     unsigned key = 0;

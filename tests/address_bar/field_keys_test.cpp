@@ -28,3 +28,14 @@ TEST(FieldKeys, CtrlLAltDAndPlainF6ReachTheAddressField) {
     EXPECT_FALSE(IsAddressFieldKey({'L'}));
     EXPECT_FALSE(IsAddressFieldKey({'L', true, true}));
 }
+
+TEST(FieldKeys, ShiftF10WhenPressedAndTheContextMenuKeyWhenReleasedAskForTheMenuOnce) {
+    EXPECT_TRUE(AsksForContextMenu({kKeyF10, false, true}, false));
+    EXPECT_FALSE(AsksForContextMenu({kKeyF10, false, true}, true));
+    EXPECT_FALSE(AsksForContextMenu({kKeyF10}, false)) << "F10 alone is the menu bar's";
+    EXPECT_FALSE(AsksForContextMenu({kKeyF10, true, true}, false));
+    EXPECT_TRUE(AsksForContextMenu({kKeyApps}, true));
+    EXPECT_TRUE(AsksForContextMenu({kKeyApps, false, true}, true));
+    EXPECT_FALSE(AsksForContextMenu({kKeyApps}, false));
+    EXPECT_FALSE(AsksForContextMenu({kKeyApps, false, false, true}, true));
+}

@@ -118,9 +118,13 @@ void AppFixture::PressKey(UINT key, unsigned modifiers) {
     held[VK_MENU] = (modifiers & kAlt) ? 0x80 : 0;
     ::SetKeyboardState(held);
     // With Alt held, and for F10, the system sends the key as a system key; Alt sets the
-    // context bit.
+    // context bit. The release goes to the window that has the focus after the press.
     const bool alt = (modifiers & kAlt) != 0;
-    ::PostMessageA(::GetFocus(), alt || key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? (1 << 29) : 0);
+    const bool system = alt || key == VK_F10;
+    const LPARAM context = alt ? (1 << 29) : 0;
+    ::PostMessageA(::GetFocus(), system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, context | 1);
+    PumpPending();
+    ::PostMessageA(::GetFocus(), system ? WM_SYSKEYUP : WM_KEYUP, key, context | 1 | (3u << 30));
     PumpPending();
     ::SetKeyboardState(saved);
 }
