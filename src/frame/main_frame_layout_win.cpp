@@ -156,6 +156,11 @@ void CMainFrame::RepositionBars(RECT& client) {
     }
 }
 
+void CMainFrame::SystemColorsChanged() {
+    // Scaled images were blended into the old button face at their edges.
+    toolbarCommands_.RebuildToolbar(true);
+}
+
 void CMainFrame::OnViewStatusBar() {
     settings_.statusBar = !settings_.statusBar;
     statusBar_.ShowWindow(settings_.statusBar ? SW_SHOW : SW_HIDE);

@@ -124,6 +124,7 @@ public:
 
 protected:
     void RepositionBars(RECT& client) override;
+    void SystemColorsChanged() override;
 
 private:
     int OnCreate(CREATESTRUCT* cs);

@@ -105,6 +105,7 @@ const MessageMap* CMDIFrameWnd::ThisMessageMap() {
         CreateHandler<&CMDIFrameWnd::OnCreate>(),
         SizeHandler<&CMDIFrameWnd::OnSize>(),
         MessageHandler<WM_SETTINGCHANGE, &CMDIFrameWnd::OnSettingChange>(),
+        MessageHandler<WM_SYSCOLORCHANGE, &CMDIFrameWnd::OnSysColorChange>(),
     };
     static const MessageMap map(&CFrameWnd::ThisMessageMap, entries);
     return &map;
@@ -165,6 +166,12 @@ void CMDIFrameWnd::RecalcLayout() {
     // The bars that changed height while being placed asked for a layout: this one read their
     // new heights already.
     DropLayoutRequests();
+}
+
+LRESULT CMDIFrameWnd::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+    SendToDescendants(m_hWnd, WM_SYSCOLORCHANGE, wParam, lParam);
+    SystemColorsChanged();
+    return Default();
 }
 
 LRESULT CMDIFrameWnd::OnSettingChange(WPARAM, LPARAM) {

@@ -80,6 +80,10 @@ protected:
     int OnCreate(CREATESTRUCT* cs);
     void OnSize(UINT type, int cx, int cy);
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    // The system's colours changed (high contrast on or off): every control inside has heard
+    // of it; images drawn against the old colours are made again here.
+    virtual void SystemColorsChanged() {}
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
 
 private:
     static RECT MaximizedRect(DWORD style);

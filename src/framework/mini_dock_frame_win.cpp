@@ -16,9 +16,15 @@ const MessageMap* CMiniDockFrame::ThisMessageMap() {
         PlainHandler<WM_CLOSE, &CMiniDockFrame::OnClose>(),
         MessageHandler<WM_NCLBUTTONDOWN, &CMiniDockFrame::OnNcLButtonDown>(),
         MessageHandler<WM_NCLBUTTONDBLCLK, &CMiniDockFrame::OnNcLButtonDblClk>(),
+        MessageHandler<WM_SYSCOLORCHANGE, &CMiniDockFrame::OnSysColorChange>(),
     };
     static const MessageMap map(&CWnd::ThisMessageMap, entries);
     return &map;
+}
+
+LRESULT CMiniDockFrame::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+    SendToDescendants(m_hWnd, WM_SYSCOLORCHANGE, wParam, lParam);
+    return Default();
 }
 
 bool CMiniDockFrame::Create() {

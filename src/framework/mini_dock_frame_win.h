@@ -25,6 +25,7 @@ private:
     void OnClose();
     LRESULT OnNcLButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM hit, LPARAM lParam);
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
 
     CDockSite& site_;
     CControlBar& bar_;

@@ -199,6 +199,18 @@ bool HasVisibleStyle(HWND hwnd) {
     return hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+void SendToDescendants(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
+    MSG sent{nullptr, message, wParam, lParam, 0, {}};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            const MSG& m = *reinterpret_cast<const MSG*>(data);
+            ::SendMessageA(child, m.message, m.wParam, m.lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&sent));
+}
+
 HINSTANCE ResourceInstance() {
     return ::GetModuleHandleA(nullptr);
 }

@@ -105,6 +105,9 @@ HINSTANCE ResourceInstance();
 // Whether the window's own WS_VISIBLE flag is set, whatever its parents': the bars of a frame
 // not shown yet are laid out as they will show.
 bool HasVisibleStyle(HWND hwnd);
+// Sends the message to every window inside `parent`, at any depth. The system tells only
+// top-level windows that its colours changed; the controls inside must hear it from them.
+void SendToDescendants(HWND parent, UINT message, WPARAM wParam, LPARAM lParam);
 // A string resource, or "" when it does not exist.
 std::string LoadResString(UINT id);
 // The part of a command's string before "\n" (the prompt) or after it (the tool tip).

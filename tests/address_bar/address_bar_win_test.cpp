@@ -9,31 +9,11 @@
 #include "address_bar/address_bar_win.h"
 #include "address_ids.h"
 #include "resource.h"
+#include "support/message_spy_win.h"
 
 using Strings = std::vector<std::string>;
 
 namespace {
-// Counts the WM_CONTEXTMENU messages a window gets, and keeps them from opening a menu.
-struct ContextMenuRequests {
-    explicit ContextMenuRequests(HWND window) : window_(window) {
-        ::SetWindowSubclass(window_, &Proc, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
-    ~ContextMenuRequests() { ::RemoveWindowSubclass(window_, &Proc, 1); }
-    ContextMenuRequests(const ContextMenuRequests&) = delete;
-    ContextMenuRequests& operator=(const ContextMenuRequests&) = delete;
-
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-        if (message != WM_CONTEXTMENU) return ::DefSubclassProc(hwnd, message, wParam, lParam);
-        auto* self = reinterpret_cast<ContextMenuRequests*>(data);
-        ++self->count;
-        self->lastPlace = lParam;
-        return 0;
-    }
-
-    HWND window_;
-    int count = 0;
-    LPARAM lastPlace = 0;
-};
 
 // A data object holding one text, as a drag from another program would bring.
 class TextData final : public IDataObject {
@@ -370,11 +350,11 @@ TEST_F(AddressBar, ShiftF10AndTheContextMenuKeyAskTheFocusedWindowForItsMenu) {
     ASSERT_TRUE(page);
     for (HWND focus : {bar_->edit(), page}) {
         ::SetFocus(focus);
-        ContextMenuRequests requests(focus);
+        MessageSpy requests(focus, WM_CONTEXTMENU, MessageSpy::Then::Swallow);
         PressKey(VK_F10, kShift);
         PressKey(VK_APPS);
         EXPECT_EQ(requests.count, 2) << (focus == page ? "page" : "field");
-        EXPECT_EQ(requests.lastPlace, MAKELPARAM(-1, -1));
+        EXPECT_EQ(requests.lastLParam, MAKELPARAM(-1, -1));
         EXPECT_EQ(::GetFocus(), focus);
         EXPECT_NE(frame().menuBar().keys().mode(), brisova::MenuBarMode::Keyboard);
     }

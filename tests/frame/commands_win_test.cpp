@@ -1,7 +1,9 @@
 // The frame's window commands under Wine.
 #include "support/app_fixture_win.h"
 
+#include "framework/mini_dock_frame_win.h"
 #include "resource.h"
+#include "support/message_spy_win.h"
 
 using Strings = std::vector<std::string>;
 
@@ -307,4 +309,31 @@ TEST_F(TabClicks, TabKeysFollowTheTabBarAndCtrlTOrADoubleClickBesideTheTabsOpens
     frame().tabBar().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(bar.right - 4, (bar.top + bar.bottom) / 2));
     PumpPending();
     EXPECT_EQ(Windows().size(), 5u);
+}
+
+// High contrast switched on: the system tells the top-level windows only. The frame passes it
+// to every control inside, docked bars too, a floating bar's frame to the bar, and the tool
+// bar makes its images again against the new button face.
+TEST_F(FrameBars, AChangeOfTheSystemColoursReachesEveryControlAndRemakesTheToolBarImages) {
+    WriteSetting("EnableHomePage", "0");
+    ASSERT_TRUE(Start());
+    Command(ID_VIEW_HISTORY);
+    CSizingControlBarCF* bar = frame().history().explorerBar();
+    ASSERT_TRUE(bar);
+    MessageSpy tabs(frame().tabBar().m_hWnd, WM_SYSCOLORCHANGE), status(frame().statusBar().m_hWnd, WM_SYSCOLORCHANGE),
+        field(frame().addressBar().edit(), WM_SYSCOLORCHANGE), history(bar->m_hWnd, WM_SYSCOLORCHANGE);
+    const HIMAGELIST before = frame().toolBar().normalImages();
+    frame().SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(tabs.count, 1);
+    EXPECT_EQ(status.count, 1);
+    EXPECT_EQ(field.count, 1);
+    EXPECT_EQ(history.count, 1);
+    EXPECT_NE(frame().toolBar().normalImages(), before);
+
+    frame().dockSite()->Float(*bar, POINT{200, 200});
+    PumpPending();
+    CMiniDockFrame* mini = frame().dockSite()->MiniFrameOf(*bar);
+    ASSERT_TRUE(mini);
+    mini->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(history.count, 2);
 }
