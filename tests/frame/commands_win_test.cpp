@@ -337,3 +337,39 @@ TEST_F(FrameBars, AChangeOfTheSystemColoursReachesEveryControlAndRemakesTheToolB
     mini->SendMessage(WM_SYSCOLORCHANGE);
     EXPECT_EQ(history.count, 2);
 }
+
+// What a screen reader names a button without text by: its tool tip, asked of the bar's tip
+// window as the system's accessibility layer asks it. Every button of the navigation and
+// address bars has one; the tab's name is its text.
+TEST_F(FrameBars, EveryButtonWithoutTextHasAToolTipForScreenReaders) {
+    ASSERT_TRUE(Start());
+    const HWND rebar = frame().topRebar().m_hWnd;
+    std::vector<HWND> bars;
+    for (int band = 0; band < static_cast<int>(::SendMessageA(rebar, RB_GETBANDCOUNT, 0, 0)); ++band) {
+        REBARBANDINFOA info{};
+        info.cbSize = REBARBANDINFOA_V6_SIZE;
+        info.fMask = RBBIM_CHILD;
+        ::SendMessageA(rebar, RB_GETBANDINFOA, band, reinterpret_cast<LPARAM>(&info));
+        if (info.hwndChild != frame().menuBar().m_hWnd) bars.push_back(info.hwndChild);
+    }
+    ASSERT_EQ(bars.size(), 3u) << "tool bar, address bar, navigation bar";
+    for (HWND bar : bars) {
+        auto tips = reinterpret_cast<HWND>(::SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+        ASSERT_TRUE(tips);
+        const auto count = static_cast<int>(::SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON button{};
+            ::SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            if (button.fsStyle & BTNS_SEP) continue;
+            char text[128] = {};
+            TOOLINFOA tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = bar;
+            tool.uId = static_cast<UINT_PTR>(button.idCommand);
+            tool.lpszText = text;
+            ::SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+            EXPECT_STRNE(text, "") << "button " << button.idCommand;
+        }
+    }
+    EXPECT_EQ(TabTexts(), Strings{"http://home.example/"});
+}
