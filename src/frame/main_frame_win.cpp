@@ -150,6 +150,7 @@ void CMainFrame::CompleteStartup() {
     addressBar_.AcceptDropsAndCompletion();
     // The usage counter first, then the update checker; both end on their own.
     online_.Start(programDirectory_);
+    closedWindows_.PublishJumpList();
     MarkStartupStep("startup completed");
 }
 

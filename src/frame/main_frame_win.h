@@ -80,6 +80,7 @@ public:
     CBrisovaToolBar& toolBar() { return toolBar_; }
     CFavoritesMenu& favorites() { return favorites_; }
     CChevBar& topRebar() { return topRebar_; }
+    CClosedWindowCommands& closedWindows() { return closedWindows_; }
     HWND bottomRebar() const { return bottomRebar_; }
     // The text the address field shows.
     std::string addressText() const { return addressBar_.Text(); }

@@ -46,6 +46,17 @@ void CClosedWindowCommands::OnWindowClosed(CChildFrame& window, int tabIndex) {
 
 void CClosedWindowCommands::Save() const {
     brisova::ReplaceFileContent(brisova::PathFromUtf8(path_), list_.Format());
+    if (published_) jumpList_->Write(brisova::ClosedWindowsJumpList(list_));
+}
+
+void CClosedWindowCommands::PublishJumpList() {
+    published_ = true;
+    jumpList_->Write(brisova::ClosedWindowsJumpList(list_));
+}
+
+void CClosedWindowCommands::SetJumpList(std::unique_ptr<JumpListWriter> jumpList) {
+    jumpList_ = std::move(jumpList);
+    if (published_) jumpList_->Write(brisova::ClosedWindowsJumpList(list_));
 }
 
 void CClosedWindowCommands::OnInitMenuPopup(HMENU popup) const {

@@ -4,8 +4,10 @@
 // fills that menu each time it opens.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "controls/jump_list_win.h"
 #include "framework/cmd_target_win.h"
 #include "tab_bar/closed_windows.h"
 
@@ -24,6 +26,10 @@ public:
     // Fills the "Recently Closed" menu, the frame's own or a copy of it, as it opens.
     void OnInitMenuPopup(HMENU popup) const;
     const brisova::ClosedWindows& list() const { return list_; }
+    // Offers the list on the taskbar button from now on, and at every change; the system's jump
+    // list unless a test gives its own.
+    void PublishJumpList();
+    void SetJumpList(std::unique_ptr<JumpListWriter> jumpList);
 
 private:
     void OnReopenLast();
@@ -36,4 +42,6 @@ private:
     CTabBar& tabs_;
     std::string path_;
     brisova::ClosedWindows list_;
+    std::unique_ptr<JumpListWriter> jumpList_ = std::make_unique<SystemJumpList>();
+    bool published_ = false;
 };

@@ -92,6 +92,30 @@ ClosedWindows ClosedWindows::Parse(std::string_view text) {
     return list;
 }
 
+namespace {
+// One argument of a command line, in quotes; backslashes at its end are doubled so that they do
+// not escape the closing quote.
+std::string QuotedArgument(std::string_view text) {
+    std::size_t trailing = 0;
+    while (trailing < text.size() && text[text.size() - 1 - trailing] == '\\') ++trailing;
+    return "\"" + std::string(text) + std::string(trailing, '\\') + "\"";
+}
+}  // namespace
+
+JumpList ClosedWindowsJumpList(const ClosedWindows& closed) {
+    JumpList list;
+    list.tasks.push_back({"New Window", "about:blank"});
+    list.categoryName = "Recently Closed";
+    for (const ClosedWindow& window : closed.windows()) {
+        // A quote would end the argument; a leading "/" or "-" would make it a switch.
+        if (window.address.find('"') != std::string::npos || window.address[0] == '/' || window.address[0] == '-')
+            continue;
+        const std::string title = TabText(window.title, window.address);
+        list.category.push_back({title, QuotedArgument(window.address)});
+    }
+    return list;
+}
+
 std::string ClosedWindowLabel(const ClosedWindow& window) {
     const std::string text = TabText(window.title, window.address);
     return DoubleAmpersands(text.empty() ? std::string(" ") : text);

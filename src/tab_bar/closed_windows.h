@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/jump_list.h"
+
 namespace brisova {
 
 struct ClosedWindow {
@@ -53,5 +55,11 @@ private:
 // The text of the window's item in the "Recently Closed" menu: its title cut as a tab's text,
 // or its address when it has no title, with the menu's "&"s doubled.
 std::string ClosedWindowLabel(const ClosedWindow& window);
+
+// The taskbar button's jump list: the task "New Window" (a blank page) and the category
+// "Recently Closed", newest first, each entry opening the window's address in a new window.
+// An address that cannot be passed as one plain argument (it holds a quote, or starts as a
+// switch does) is left out.
+JumpList ClosedWindowsJumpList(const ClosedWindows& closed);
 
 }  // namespace brisova

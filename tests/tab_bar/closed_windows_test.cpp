@@ -75,3 +75,18 @@ TEST(ClosedWindowList, MenuLabelsAreCutLikeTabTextsAndKeepTheirAmpersands) {
     EXPECT_EQ(ClosedWindowLabel({0, "", "http://q.example/"}), "http://q.example/");
     EXPECT_EQ(ClosedWindowLabel({0, std::string(150, 't'), "http://q.example/"}).size(), 100u);
 }
+
+TEST(ClosedWindowList, TheJumpListOffersANewWindowAndTheClosedWindowsAsOneArgumentEach) {
+    ClosedWindows closed;
+    closed.Add({0, "", "C:\\pages\\"});
+    closed.Add({0, "Quoted", "http://q.example/?a=\"b\""});
+    closed.Add({0, "Switch", "/unregister"});
+    closed.Add({1, "Q&A", "http://q.example/a b"});
+    const JumpList list = ClosedWindowsJumpList(closed);
+    EXPECT_EQ(list.tasks, (std::vector<JumpListEntry>{{"New Window", "about:blank"}}));
+    EXPECT_EQ(list.categoryName, "Recently Closed");
+    // The backslash at the end is doubled, so that it does not take the closing quote with it.
+    EXPECT_EQ(list.category, (std::vector<JumpListEntry>{{"Q&A", "\"http://q.example/a b\""},
+                                                          {"C:\\pages\\", "\"C:\\pages\\\\\""}}));
+    EXPECT_TRUE(ClosedWindowsJumpList(ClosedWindows()).category.empty());
+}

@@ -107,9 +107,30 @@ TEST_F(Tabs, DraggedAndMovedByKeysTheWindowsAndTheirRecordFollowTheTabs) {
     EXPECT_EQ(Record(), Addresses());
 }
 
+namespace {
+// The jump list the taskbar button would offer: the titles of its "Recently Closed" entries.
+class RecordedJumpList final : public JumpListWriter {
+public:
+    explicit RecordedJumpList(std::vector<Strings>* lists) : lists_(lists) {}
+    void Write(const brisova::JumpList& list) override {
+        Strings titles;
+        for (const brisova::JumpListEntry& entry : list.category) titles.push_back(entry.title);
+        lists_->push_back(titles);
+    }
+
+private:
+    std::vector<Strings>* lists_;
+};
+}  // namespace
+
 TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     StartWith({"http://a.example/", "http://b.example/", "http://c.example/"});
     EXPECT_EQ(RecentlyClosedItems(), Strings{"(grey) &Reopen Closed Window\tCtrl+Shift+T"});
+    // The taskbar's jump list is written once the start has completed, and at each change.
+    std::vector<Strings> jumpLists;
+    frame().closedWindows().SetJumpList(std::make_unique<RecordedJumpList>(&jumpLists));
+    ASSERT_TRUE(PumpUntil([this] { return frame().startupComplete(); }));
+    EXPECT_EQ(jumpLists, std::vector<Strings>{{}});
 
     // The middle window, then the last, closed by the user.
     Windows()[1]->MDIActivate();
@@ -121,6 +142,7 @@ TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     PumpUntil([&] { return Windows().size() == 1; });
     EXPECT_EQ(RecentlyClosedItems(),
               (Strings{"&Reopen Closed Window\tCtrl+Shift+T", "-", "http://c.example/", "Bee && co"}));
+    EXPECT_EQ(jumpLists.back(), (Strings{"http://c.example/", "Bee & co"}));
 
     // Ctrl+Shift+T on the page brings back the newest; the menu's item the one chosen, at its
     // old place in the tab bar.
@@ -134,6 +156,7 @@ TEST_F(Tabs, ClosedWindowsComeBackAtTheirPlaceByKeyAndByMenuAndAfterARestart) {
     // With the pages it had behind it.
     EXPECT_EQ(BrowserOf(Windows()[1])->calls.back(), "travel log http://b0.example/ |");
     EXPECT_FALSE(CommandEnabled(ID_FILE_REOPEN_CLOSED));
+    EXPECT_EQ(jumpLists.back(), Strings{});
 
     // Closed windows outlive the run; the exit's own closing of windows adds none. The title is
     // what the page showed last: the reopened page gave none of its own.
