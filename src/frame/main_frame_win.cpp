@@ -5,7 +5,6 @@
 #include <sstream>
 #include <utility>
 
-#include "address_bar/field_keys.h"
 #include "browser/child_frame_win.h"
 #include "browser/page_scroll_win.h"
 #include "framework/win_app_win.h"
@@ -15,7 +14,6 @@
 #include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "shared/startup_rules.h"
-#include "tab_bar/tab_keys.h"
 #include "tab_bar/tab_rules.h"
 
 namespace {
@@ -193,50 +191,6 @@ void CMainFrame::LoadSettings() {
 void CMainFrame::SaveSettings() {
     brisova::WriteSettings(profile_, settings_);
     profile_.WriteString(brisova::kSettingsSection, brisova::kHistoryBarKey, brisova::FormatBarPlace(history_.Place()));
-}
-
-bool CMainFrame::PreTranslateMessage(MSG* msg) {
-    // A key or a button the user presses may ask for what the start has not completed yet.
-    switch (msg->message) {
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_MOUSEWHEEL: CompleteStartup(); break;
-    default: break;
-    }
-    fullScreen_.TrackMouse(*msg);
-    if (menuBar_.TranslateFrameMessage(msg)) return true;
-    const brisova::KeyPress press{static_cast<unsigned>(msg->wParam), ::GetKeyState(VK_CONTROL) < 0,
-                                  ::GetKeyState(VK_SHIFT) < 0, (msg->lParam & (1 << 29)) != 0};
-    const bool pressed = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
-    if ((pressed || msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) &&
-        brisova::AsksForContextMenu(press, !pressed)) {
-        ::SendMessageA(msg->hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(msg->hwnd), MAKELPARAM(-1, -1));
-        return true;
-    }
-    if (pressed) {
-        if (brisova::IsAddressFieldKey(press) && addressBar_.IsWindowVisible()) {
-            if (press.key == brisova::kKeyF6 && addressBar_.HasFocus()) FocusActiveControl();
-            else addressBar_.FocusField();
-            return true;
-        }
-        // The tab keys go by the tab bar's order, before the system's MDI keys take Ctrl+Tab.
-        if (msg->message == WM_KEYDOWN && brisova::IsTabKey(press)) {
-            const int selected = tabBar_.Selection(), count = tabBar_.Count();
-            if (std::optional<int> place = brisova::TabMoveForKey(press, selected, count))
-                tabBar_.MoveTab(selected, *place);
-            else if (std::optional<int> tab = brisova::TabForKey(press, selected, count))
-                ActivateTab(*tab);
-            return true;
-        }
-        // An edit with the focus keeps its editing keys; the accelerators on them act on the page.
-        if (msg->message == WM_KEYDOWN && brisova::IsEditingKey(press) && FocusIsEdit()) return false;
-    }
-    return CMDIFrameWnd::PreTranslateMessage(msg);
-}
-
-bool CMainFrame::FocusIsEdit() {
-    char name[16] = {};
-    HWND focus = ::GetFocus();
-    return focus && ::GetClassNameA(focus, name, sizeof name) && lstrcmpiA(name, "Edit") == 0;
 }
 
 CChildFrame* CMainFrame::ActiveWindow() const {
@@ -438,16 +392,6 @@ void CMainFrame::OnDestroy() {
         app->m_pMainWnd = nullptr;
         ::PostQuitMessage(0);
     }
-}
-
-LRESULT CMainFrame::OnActivate(WPARAM wParam, LPARAM) {
-    LRESULT result = Default();
-    if (LOWORD(wParam) != WA_INACTIVE) FocusActiveControl();
-    return result;
-}
-
-void CMainFrame::FocusActiveControl() const {
-    if (CBrisovaView* view = ActiveBrowserView(); view && view->ControlWindow()) ::SetFocus(view->ControlWindow());
 }
 
 LRESULT CMainFrame::OnHandOff(WPARAM number, LPARAM) {
