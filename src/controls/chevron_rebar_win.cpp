@@ -96,7 +96,7 @@ void CChevBar::MatchBandsToChildren() const {
         info.fMask = RBBIM_CHILD | RBBIM_STYLE;
         if (!SendMessage(RB_GETBANDINFOA, i, reinterpret_cast<LPARAM>(&info)) || !info.hwndChild) continue;
         // The child's own flag: a child of a hidden rebar is shown as far as its band goes.
-        const bool childShown = (::GetWindowLongPtrA(info.hwndChild, GWL_STYLE) & WS_VISIBLE) != 0;
+        const bool childShown = HasVisibleStyle(info.hwndChild);
         const bool bandShown = !(info.fStyle & RBBS_HIDDEN);
         if (childShown != bandShown) SendMessage(RB_SHOWBAND, i, childShown);
     }

@@ -43,16 +43,9 @@ LRESULT CFrameWnd::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CFrameWnd::OnRecalcParentLayout(WPARAM, LPARAM) {
-    // Requests that piled up while the bar was changing need one layout, not one each.
-    DropLayoutRequests();
+    // The layout answers every request that piled up while the bar was changing.
     RecalcLayout();
     return 0;
-}
-
-void CFrameWnd::DropLayoutRequests() const {
-    MSG pending;
-    while (::PeekMessageA(&pending, m_hWnd, WM_RECALC_PARENT_LAYOUT, WM_RECALC_PARENT_LAYOUT, PM_REMOVE)) {
-    }
 }
 
 LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
@@ -166,6 +159,12 @@ void CMDIFrameWnd::RecalcLayout() {
     // The bars that changed height while being placed asked for a layout: this one read their
     // new heights already.
     DropLayoutRequests();
+}
+
+void CMDIFrameWnd::DropLayoutRequests() const {
+    MSG pending;
+    while (::PeekMessageA(&pending, m_hWnd, WM_RECALC_PARENT_LAYOUT, WM_RECALC_PARENT_LAYOUT, PM_REMOVE)) {
+    }
 }
 
 LRESULT CMDIFrameWnd::OnSysColorChange(WPARAM wParam, LPARAM lParam) {

@@ -42,8 +42,6 @@ protected:
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
     LRESULT OnRecalcParentLayout(WPARAM wParam, LPARAM lParam);
-    // Removes the bars' pending WM_RECALC_PARENT_LAYOUT requests, which a layout answers.
-    void DropLayoutRequests() const;
     // Tool tips of tool bar buttons: the part of the command's string after "\n".
     void OnToolTipTextA(NMHDR* header, LRESULT* result);
     void OnToolTipTextW(NMHDR* header, LRESULT* result);
@@ -87,6 +85,8 @@ protected:
 
 private:
     static RECT MaximizedRect(DWORD style);
+    // Removes the bars' pending WM_RECALC_PARENT_LAYOUT requests; a layout ends with it.
+    void DropLayoutRequests() const;
 
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<CDockSite> dockSite_;
