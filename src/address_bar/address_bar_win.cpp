@@ -9,6 +9,8 @@
 #include "address_ids.h"
 #include "browser/brisova_view_win.h"
 #include "browser/browser_frame_win.h"
+#include "controls/image_strip_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 
 namespace {
@@ -48,8 +50,8 @@ bool CAddressBar::Create(HWND parent, BrowserFrame& frame) {
     if (!CreateEx(0, TOOLBARCLASSNAMEA, "", style, RECT{0, 0, 0, 0}, parent, ID_BAR_TOOLBARS)) return false;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SendMessage(TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    coldImages_ = LoadSmallImageStrip(IDB_ADDRESS_COLD, 1);
-    hotImages_ = LoadSmallImageStrip(IDB_ADDRESS_HOT, 1);
+    coldImages_ = LoadSmallImageStrip(IDB_ADDRESS_COLD, 1, WindowDpi(m_hWnd));
+    hotImages_ = LoadSmallImageStrip(IDB_ADDRESS_HOT, 1, WindowDpi(m_hWnd));
     SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(coldImages_.get()));
     SendMessage(TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotImages_.get()));
     const TBBUTTON buttons[] = {
@@ -83,11 +85,26 @@ bool CAddressBar::CreateBox() {
                              nullptr);
     if (!box_) return false;
     ::SendMessageA(box_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    boxImages_ = LoadAddressImages();
+    boxImages_ = LoadAddressImages(WindowDpi(m_hWnd));
     PrepareAddressBox(box_, boxImages_.get());
     created_ = true;
     Layout(GetClientRect().right);
     return true;
+}
+
+void CAddressBar::DpiChanged(HFONT font) {
+    const int dpi = WindowDpi(m_hWnd);
+    ReloadImageStrip(coldImages_.get(), IDB_ADDRESS_COLD, kSmallImageSize, kSmallImageSize, dpi);
+    ReloadImageStrip(hotImages_.get(), IDB_ADDRESS_HOT, kSmallImageSize, kSmallImageSize, dpi);
+    // Given again, the lists size the Go button for their new images.
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(coldImages_.get()));
+    SendMessage(TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotImages_.get()));
+    SendMessage(TB_AUTOSIZE);
+    if (!box_) return;
+    ReloadAddressImages(boxImages_.get(), dpi);
+    ::SendMessageA(box_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(boxImages_.get()));
+    if (font) ::SendMessageA(box_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    Layout(GetClientRect().right);
 }
 
 void CAddressBar::ReleaseDropTarget() {

@@ -48,6 +48,8 @@ public:
     int GoButtonWidth() const;
     // The height the bar's band needs.
     int Height() const;
+    // The frame moved to another DPI: the images are made for it and the field takes `font`.
+    void DpiChanged(HFONT font);
     // Places the box in a bar of the given width: all of it, or what the Go button leaves.
     void Layout(int width);
 

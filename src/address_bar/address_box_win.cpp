@@ -15,12 +15,16 @@ constexpr DWORD kCompletionFlags = 0x2 | 0x4 | 0x8;
 using AutoCompleteFn = HRESULT(WINAPI*)(HWND, DWORD);
 }  // namespace
 
-ScopedImageList LoadSmallImageStrip(UINT bitmapId, int initialCount) {
-    return LoadImageStrip(bitmapId, 16, 16, initialCount, WindowDpi(nullptr));
+ScopedImageList LoadSmallImageStrip(UINT bitmapId, int initialCount, int dpi) {
+    return LoadImageStrip(bitmapId, kSmallImageSize, kSmallImageSize, initialCount, dpi);
 }
 
-ScopedImageList LoadAddressImages() {
-    return LoadSmallImageStrip(IDB_MENUBAR, 7);
+ScopedImageList LoadAddressImages(int dpi) {
+    return LoadSmallImageStrip(IDB_MENUBAR, 7, dpi);
+}
+
+bool ReloadAddressImages(HIMAGELIST images, int dpi) {
+    return ReloadImageStrip(images, IDB_MENUBAR, kSmallImageSize, kSmallImageSize, dpi);
 }
 
 void PrepareAddressBox(HWND box, HIMAGELIST images) {

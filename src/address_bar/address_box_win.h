@@ -12,10 +12,15 @@
 // The image of every address item: image 1 of the address images.
 inline constexpr int kAddressItemImage = 1;
 
-// A strip of 16x16 images from a bitmap resource, magenta transparent.
-ScopedImageList LoadSmallImageStrip(UINT bitmapId, int initialCount);
+// The small images' size at 96 DPI.
+inline constexpr int kSmallImageSize = 16;
+
+// A strip of small images from a bitmap resource, magenta transparent, made for `dpi`.
+ScopedImageList LoadSmallImageStrip(UINT bitmapId, int initialCount, int dpi);
 // The address images (bitmap 131).
-ScopedImageList LoadAddressImages();
+ScopedImageList LoadAddressImages(int dpi);
+// The address images made again for `dpi` into the list that holds them.
+bool ReloadAddressImages(HIMAGELIST images, int dpi);
 
 // Gives the box its images and lifts the length limit of its field.
 void PrepareAddressBox(HWND box, HIMAGELIST images);

@@ -7,6 +7,7 @@
 
 #include "address_bar/address_box_win.h"
 #include "address_ids.h"
+#include "platform/window_dpi_win.h"
 
 const MessageMap* COpenFileDialog::ThisMessageMap() {
     static const MessageEntry entries[] = {
@@ -24,7 +25,7 @@ HWND COpenFileDialog::Box() const {
 
 bool COpenFileDialog::OnInitDialog() {
     HWND box = Box();
-    images_ = LoadAddressImages();
+    images_ = LoadAddressImages(WindowDpi(m_hWnd));
     PrepareAddressBox(box, images_.get());
     ApplySystemCompletion(AddressBoxEdit(box));
     std::optional<std::vector<std::string>> typed = ReadTypedUrls(keys_);

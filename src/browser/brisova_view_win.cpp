@@ -1,9 +1,12 @@
 #include "browser/brisova_view_win.h"
 
+#include <docobj.h>
 #include <windowsx.h>
 
 #include "browser/browser_host_win.h"
 #include "browser/child_frame_win.h"
+#include "platform/display_scale.h"
+#include "platform/window_dpi_win.h"
 
 namespace {
 // A click the view posts to the page keeps its button down this long, as a hand would.
@@ -88,8 +91,18 @@ void CBrisovaView::SetInitialAddress(const std::string& address) {
 }
 
 void CBrisovaView::OnInitialUpdate() {
+    // A window opened on a monitor of the system's scale needs no zoom of its own.
+    if (const int dpi = WindowDpi(m_hWnd); dpi != SystemDpi()) MatchDisplayScale(dpi);
     if (openHomePage_) GoHome();
     else if (!nav_.address().empty()) Navigate(nav_.address());
+}
+
+void CBrisovaView::MatchDisplayScale(int dpi) {
+    VARIANT zoom;
+    ::VariantInit(&zoom);
+    zoom.vt = VT_I4;
+    zoom.lVal = brisova::PageZoomPercent(dpi, SystemDpi());
+    ExecCommand(OLECMDID_OPTICAL_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, &zoom);
 }
 
 // ---- the user's mouse and keys, before the page sees them ----

@@ -38,6 +38,9 @@ public:
     brisova::GestureState gestureState() const { return gestures_.state(); }
 
     void OnInitialUpdate() override;
+    // The window is shown at `dpi`: the page, which the control draws for the system's DPI, is
+    // zoomed to it.
+    void MatchDisplayScale(int dpi);
     bool PreTranslateMessage(MSG* msg) override;
 
     void OnBeforeNavigate2(const std::string& address, long flags, const std::string* targetFrame,

@@ -7,11 +7,8 @@
 using brisova::DockSide;
 
 namespace {
-// A font of `tenthsOfPoint` at the screen's resolution.
-ScopedFont ScreenFont(const char* face, int tenthsOfPoint, int escapement = 0) {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ::ReleaseDC(nullptr, screen);
+// A font of `tenthsOfPoint` at `dpi`.
+ScopedFont PointFont(const char* face, int tenthsOfPoint, int dpi, int escapement = 0) {
     LOGFONTA font{};
     font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
     font.lfEscapement = escapement;
@@ -129,7 +126,7 @@ void CSizingControlBarG::DrawNonClient(HDC dc, const RECT& window) {
     }
     RECT glyph = close;
     if (closePushed_) ::OffsetRect(&glyph, 1, 1);
-    ScopedFont marlett = ScreenFont("Marlett", 60);
+    ScopedFont marlett = PointFont("Marlett", 60, dpi());
     HGDIOBJ old = ::SelectObject(dc, marlett.get());
     char face[LF_FACESIZE] = {};
     ::GetTextFaceA(dc, LF_FACESIZE, face);
@@ -176,7 +173,7 @@ const MessageMap* CSizingControlBarCF::ThisMessageMap() {
 void CSizingControlBarCF::DrawGripper(HDC dc, const RECT& strip, const RECT& close) {
     const bool horizontal = brisova::IsHorizontalSide(dockSide());
     const std::string text = GetWindowText();
-    ScopedFont font = ScreenFont("Arial", 85, horizontal ? 900 : 0);
+    ScopedFont font = PointFont("Arial", 85, dpi(), horizontal ? 900 : 0);
     HGDIOBJ old = ::SelectObject(dc, font.get());
     ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
     ::SetBkMode(dc, TRANSPARENT);

@@ -1,6 +1,7 @@
 #include "controls/icon_menu_win.h"
 
 #include "framework/text_win.h"
+#include "platform/ui_fonts_win.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -64,13 +65,6 @@ private:
     COLORREF colour_;
     int mode_;
 };
-
-ScopedFont MenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return ScopedFont();
-    return ScopedFont(::CreateFontIndirectA(&metrics.lfMenuFont));
-}
 
 SIZE ImageSize(HIMAGELIST images) {
     int cx = 0, cy = 0;
@@ -265,12 +259,12 @@ ScopedIconMenu CopyIconMenu(HMENU source) {
     return copy;
 }
 
-bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
+bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure, int dpi) const {
     const CIconMenuItem* item = RecordOf(measure.itemData);
     if (!item) return false;
     const SIZE image = ImageSize(item->images);
     ScreenDC dc;
-    ScopedFont font = MenuFont();
+    ScopedFont font = MakeUiFont(UiFont::Menu, dpi);
     Selection selected(dc.get(), font.get());
     const SIZE text = TextSize(dc.get(), item->text());
     measure.itemWidth = static_cast<UINT>(text.cx + 2 * image.cx + 1);
@@ -278,7 +272,7 @@ bool CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
     return true;
 }
 
-bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
+bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw, int dpi) const {
     const CIconMenuItem* item = RecordOf(draw.itemData);
     if (!item) return false;
     HDC dc = draw.hDC;
@@ -302,7 +296,7 @@ bool CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     }
 
     if (!item->HasText()) return true;
-    ScopedFont font = MenuFont();
+    ScopedFont font = MakeUiFont(UiFont::Menu, dpi);
     Selection selected(dc, font.get());
     TextState state(dc);
     ::SetBkMode(dc, TRANSPARENT);

@@ -83,7 +83,8 @@ ScopedIconMenu CopyIconMenu(HMENU source);
 // the left, the text beside it in the system's menu font.
 class CIconMenu {
 public:
-    // Both are false, and touch nothing, for an item without a record.
-    bool MeasureItem(MEASUREITEMSTRUCT& measure) const;
-    bool DrawItem(const DRAWITEMSTRUCT& draw) const;
+    // Both are false, and touch nothing, for an item without a record. The text is in the menu
+    // font made for `dpi`, the DPI of the window the menu opens from.
+    bool MeasureItem(MEASUREITEMSTRUCT& measure, int dpi) const;
+    bool DrawItem(const DRAWITEMSTRUCT& draw, int dpi) const;
 };

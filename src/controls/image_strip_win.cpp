@@ -48,7 +48,10 @@ COLORREF Bgr(std::uint32_t rgb) {
 }
 }  // namespace
 
-ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initialCount, int dpi) {
+namespace {
+// The strip of bitmap `bitmapId`, its cells scaled from `width` x `height` at 96 DPI to `dpi`;
+// `width` and `height` become the cells' size. Cells that cannot be scaled stay as they are.
+ScopedBitmap LoadScaledStrip(UINT bitmapId, int& width, int& height, int dpi) {
     ScopedBitmap strip(static_cast<HBITMAP>(
         ::LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!strip) return {};
@@ -65,8 +68,24 @@ ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initial
             height = scaledHeight;
         }
     }
+    return strip;
+}
+}  // namespace
+
+ScopedImageList LoadImageStrip(UINT bitmapId, int width, int height, int initialCount, int dpi) {
+    ScopedBitmap strip = LoadScaledStrip(bitmapId, width, height, dpi);
+    if (!strip) return {};
     ScopedImageList images(::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, initialCount, 1));
     if (!images) return {};
     if (::ImageList_AddMasked(images.get(), strip.get(), Bgr(brisova::kStripTransparent)) < 0) return {};
     return images;
+}
+
+bool ReloadImageStrip(HIMAGELIST images, UINT bitmapId, int width, int height, int dpi) {
+    if (!images) return false;
+    ScopedBitmap strip = LoadScaledStrip(bitmapId, width, height, dpi);
+    if (!strip) return false;
+    // Setting the size empties the list; its handle, which menu items hold, stays.
+    if (!::ImageList_SetIconSize(images, width, height)) return false;
+    return ::ImageList_AddMasked(images, strip.get(), Bgr(brisova::kStripTransparent)) >= 0;
 }

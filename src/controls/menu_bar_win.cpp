@@ -1,6 +1,9 @@
 #include "controls/menu_bar_win.h"
 
 #include <algorithm>
+
+#include "platform/ui_fonts_win.h"
+#include "platform/window_dpi_win.h"
 #include <string>
 
 namespace {
@@ -97,12 +100,17 @@ bool CMenuBar::Create(HWND parent, UINT id, HWND owner) {
     return true;
 }
 
+void CMenuBar::DpiChanged() {
+    SetMenuFont();
+    // The buttons are measured again for the new font's texts.
+    SendMessage(TB_AUTOSIZE);
+}
+
 void CMenuBar::SetMenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
-    font_.reset(::CreateFontIndirectA(&metrics.lfMenuFont));
-    if (font_) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    ScopedFont font = MakeUiFont(UiFont::Menu, WindowDpi(m_hWnd));
+    if (!font) return;
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
 }
 
 bool CMenuBar::LoadMenu(UINT resourceId) {

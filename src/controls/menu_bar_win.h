@@ -31,6 +31,8 @@ public:
     // The label of button `index`, as the tool bar holds it.
     std::string ButtonText(int index) const;
     SIZE IdealSize() const;
+    // The frame moved to another DPI: the labels take the menu font made for it.
+    void DpiChanged();
     const brisova::MenuBarKeys& keys() const { return keys_; }
 
     // Called by the frame for every message before it is dispatched; true when consumed.

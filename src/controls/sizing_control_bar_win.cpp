@@ -108,6 +108,18 @@ bool CSizingControlBar::Create(const char* title, HWND frame, UINT id, DWORD sty
                     frame, id);
 }
 
+void CSizingControlBar::OnDpiChanged() {
+    const int dpi = WindowDpi(m_hWnd);
+    if (dpi == dpi_) return;
+    for (SIZE* size : {&horizontal_, &vertical_, &floating_, &minHorizontal_, &minVertical_, &minFloating_})
+        *size = {brisova::RescaleDpi(size->cx, dpi_, dpi), brisova::RescaleDpi(size->cy, dpi_, dpi)};
+    dpi_ = dpi;
+    // The non-client area (the gripper, the edges) is measured again.
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (onDpiChanged) onDpiChanged();
+}
+
 int CSizingControlBar::Px(int at96) const {
     return brisova::ScaleToDpi(at96, dpi_);
 }
@@ -137,9 +149,11 @@ void CSizingControlBar::OnSettingsChanged() {
 }
 
 void CSizingControlBar::OnDockChanged() {
-    if (m_hWnd)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!m_hWnd) return;
+    // Floated onto, or docked from, a monitor of another scale.
+    if (WindowDpi(m_hWnd) != dpi_) OnDpiChanged();
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 unsigned CSizingControlBar::ActiveEdgesNow() const {

@@ -3,6 +3,8 @@
 // its earlier size in each state.
 #pragma once
 
+#include <functional>
+
 #include "controls/sizing_bar_rules.h"
 #include "framework/control_bar_win.h"
 
@@ -17,8 +19,13 @@ public:
     void SetEdgeStyle(unsigned style) { edgeStyle_ = style; }
     unsigned edgeStyle() const { return edgeStyle_; }
     bool fullWindowDrag() const { return fullWindowDrag_; }
-    // A size given at 96 DPI, at the DPI the bar was made for.
+    // A size given at 96 DPI, at the DPI the bar is drawn at.
     int Px(int at96) const;
+    int dpi() const { return dpi_; }
+    // The bar's window is now at another DPI: its sizes, the user's too, scale with it, and then
+    // what the bar holds follows through `onDpiChanged`.
+    void OnDpiChanged() override;
+    std::function<void()> onDpiChanged;
 
     // CControlBar
     SIZE DockedSize(brisova::DockSide side) const override;

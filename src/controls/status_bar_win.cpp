@@ -52,6 +52,17 @@ void CStatusBarWithProgress::SetSecureIcon(HICON icon) const {
     SendMessage(SB_SETICON, 2, reinterpret_cast<LPARAM>(icon));
 }
 
+HICON CStatusBarWithProgress::SecureIcon() const {
+    return reinterpret_cast<HICON>(SendMessage(SB_GETICON, 2));
+}
+
+void CStatusBarWithProgress::DpiChanged(HFONT font) {
+    dpi_ = WindowDpi(m_hWnd);
+    // The bar takes its height from its font at the next size message.
+    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    LayoutPanes();
+}
+
 int CStatusBarWithProgress::Height() const {
     RECT r = GetWindowRect();
     return r.bottom - r.top;

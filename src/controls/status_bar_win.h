@@ -17,6 +17,9 @@ public:
     void SetMessageText(const std::string& text) const;
     std::string MessageText() const;
     void SetSecureIcon(HICON icon) const;
+    HICON SecureIcon() const;
+    // The frame moved to another DPI: the text takes `font`, and the panes their widths for it.
+    void DpiChanged(HFONT font);
     // Shows or hides the progress control; returns the previous state.
     bool ShowProgress(bool show);
     // A negative value hides the control; 0 to 100 shows it at that position.

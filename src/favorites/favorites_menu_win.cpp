@@ -6,13 +6,14 @@
 #include "browser/child_frame_win.h"
 #include "controls/icon_menu_win.h"
 #include "controls/image_strip_win.h"
-#include "platform/window_dpi_win.h"
 #include "favorites/favorite_text.h"
 #include "favorites/favorites_files_win.h"
 #include "favorites/menu_columns.h"
 #include "framework/menu_helpers_win.h"
 #include "framework/text_win.h"
 #include "platform/ascii_case.h"
+#include "platform/ui_fonts_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 
 namespace {
@@ -37,11 +38,7 @@ bool IsFolder(const std::string& path) {
 }
 
 int MenuTextHeight(HWND window) {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    ScopedFont font;
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        font.reset(::CreateFontIndirectA(&metrics.lfMenuFont));
+    ScopedFont font = MakeUiFont(UiFont::Menu, WindowDpi(window));
     HDC dc = ::GetDC(window);
     if (!dc) return 0;
     HGDIOBJ old = font ? ::SelectObject(dc, font.get()) : nullptr;
@@ -75,6 +72,10 @@ CFavoritesMenu::CFavoritesMenu(BrowserFrame& frame, FavoritesSetup setup,
       images_(LoadImageStrip(IDB_FAVORITES, 16, 16, kFavoritesImages, WindowDpi(nullptr))) {
     if (!setup_.addFavorite) setup_.addFavorite = AddFavoriteWithShell;
     if (!setup_.organize) setup_.organize = OrganizeFavoritesWithShell;
+}
+
+void CFavoritesMenu::DpiChanged() {
+    ReloadImageStrip(images_.get(), IDB_FAVORITES, 16, 16, WindowDpi(frame_.OwnerWindow()));
 }
 
 HMENU CFavoritesMenu::Popup() const {

@@ -36,6 +36,8 @@ public:
 
     // The favourites menu of the frame's main menu; null when the menu has none.
     HMENU Popup() const;
+    // The frame moved to another DPI: the images every item holds are made for it.
+    void DpiChanged();
     // Folder (0), link (1) and most-used folder (5), 16 x 16.
     HIMAGELIST images() const { return images_.get(); }
     const std::string& folder() const { return folder_; }

@@ -93,6 +93,13 @@ bool CMainFrame::CreateBottomBar() {
     return ::SendMessageA(bottomRebar_, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
 }
 
+void CMainFrame::FitMenuBand(HFONT labelFont) const {
+    const SIZE menuSize = menuBar_.IdealSize();
+    topRebar_.SetBandMinSize(kMenuBand, 0, menuSize.cy, menuSize.cx);
+    // The rebar writes the address band's label in its own font.
+    topRebar_.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(labelFont), FALSE);
+}
+
 void CMainFrame::SetTabBandHeight() const {
     REBARBANDINFOA band{};
     band.cbSize = REBARBANDINFOA_V6_SIZE;
@@ -123,17 +130,18 @@ void CMainFrame::RepositionBars(RECT& client) {
         if (RECT now = topRebar_.GetWindowRect();
             now.right - now.left != width || now.bottom - now.top != topRebar_.Height())
             ::MoveWindow(topRebar_.m_hWnd, client.left, client.top, width, 0, FALSE);
-        // The address band, with its "Address" label, takes all but 140 pixels of the row; the
-        // navigation bar sits in the rest.
-        int addressWidth = width > kNavigationRoom ? width - kNavigationRoom : 0;
+        // The address band, with its "Address" label, takes all but 140 pixels (at 100 %) of the
+        // row; the navigation bar sits in the rest.
+        const int navigationRoom = brisova::ScaleToDpi(kNavigationRoom, WindowDpi(m_hWnd));
+        int addressWidth = width > navigationRoom ? width - navigationRoom : 0;
         int label = topRebar_.BandBorderWidth(kAddressBand);
         int field = addressWidth > label ? addressWidth - label : 0;
         // As tall as the address box with its font, which grows with the display's scale.
         const int rowHeight = std::max(navigationBar_.ButtonHeight(), addressBar_.Height());
         topRebar_.SetBandMinSize(kAddressBand, field, rowHeight, addressWidth);
-        // The navigation band asks for all 140 pixels: the row shrinks it from the right to what
+        // The navigation band asks for all that room: the row shrinks it from the right to what
         // is left after the separator, so the address band keeps exactly its width.
-        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), rowHeight, kNavigationRoom);
+        topRebar_.SetBandMinSize(kNavigationBand, navigationBar_.Width(), rowHeight, navigationRoom);
         // A rebar that once had to wrap the navigation bar keeps it on a row of its own.
         topRebar_.JoinRow(kNavigationBand);
         int height = topRebar_.Height();

@@ -5,6 +5,7 @@
 #include "browser/child_frame_win.h"
 #include "controls/menu_letter.h"
 #include "framework/menu_helpers_win.h"
+#include "platform/window_dpi_win.h"
 #include "resource.h"
 #include "shared/ampersand_text.h"
 
@@ -18,14 +19,14 @@ LRESULT CMainFrame::OnInitMenuPopupTrimmed(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CMainFrame::OnMeasureItem(WPARAM, LPARAM lParam) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    const bool measured = measure && measure->CtlType == ODT_MENU && iconMenu_.MeasureItem(*measure);
+    const bool measured = measure && measure->CtlType == ODT_MENU && iconMenu_.MeasureItem(*measure, WindowDpi(m_hWnd));
     LRESULT result = Default();
     return measured ? TRUE : result;
 }
 
 LRESULT CMainFrame::OnDrawItem(WPARAM, LPARAM lParam) {
     const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    const bool drawn = draw && draw->CtlType == ODT_MENU && iconMenu_.DrawItem(*draw);
+    const bool drawn = draw && draw->CtlType == ODT_MENU && iconMenu_.DrawItem(*draw, WindowDpi(m_hWnd));
     LRESULT result = Default();
     return drawn ? TRUE : result;
 }

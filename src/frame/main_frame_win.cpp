@@ -50,6 +50,7 @@ const MessageMap* CMainFrame::ThisMessageMap() {
         MessageHandler<WM_DRAWITEM, &CMainFrame::OnDrawItem>(),
         MessageHandler<WM_MENUCHAR, &CMainFrame::OnMenuChar>(),
         MessageHandler<WM_GETMINMAXINFO, &CMainFrame::OnGetMinMaxInfo>(),
+        MessageHandler<WM_DPICHANGED, &CMainFrame::OnDpiChanged>(),
         NotifyHandler<&CMainFrame::OnTabSelectionChanged>(TCN_SELCHANGE, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnTabRightClick>(NM_RCLICK, ID_BAR_TABS),
         NotifyHandler<&CMainFrame::OnToolBarDropDown>(TBN_DROPDOWN, ID_BAR_TOOLBARS),
@@ -132,6 +133,13 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     LoadSettings();
     content_->RemoveDonateUnlessOffered(menuBar_.menu());
     MarkStartupStep("settings");
+    // The bars were made with the system's fonts; a frame that opens on a monitor of another
+    // scale takes that monitor's before its first layout.
+    if (const int dpi = WindowDpi(m_hWnd); dpi != SystemDpi()) {
+        rescaling_ = true;
+        RescaleParts(dpi);
+        rescaling_ = false;
+    }
 
     // 17. The objects that live as long as the frame.
     library_ = std::make_unique<CLibraryCommands>(*this, prompter_, brisova::LibraryRootFor(programDirectory_));
@@ -363,6 +371,7 @@ void CMainFrame::OnClose() {
     library_.reset();
     SaveSettings();
     ::RemovePropA(m_hWnd, kWindowProperty);
+    ForgetWindowDpi(m_hWnd);
     addressBar_.SaveTypedUrls();
     // Browser windows go with the frame, without their own close handling.
     DestroyWindow();

@@ -32,6 +32,7 @@
 #include "platform/handles_win.h"
 #include "platform/profile.h"
 #include "platform/prompter.h"
+#include "platform/ui_fonts_win.h"
 #include "shared/settings.h"
 #include "shell/default_browser_commands_win.h"
 #include "tab_bar/closed_window_commands_win.h"
@@ -75,6 +76,7 @@ public:
     CStatusBarWithProgress& statusBar() { return statusBar_; }
     CMenuBar& menuBar() { return menuBar_; }
     CAddressBar& addressBar() { return addressBar_; }
+    CNavigationBar& navigationBar() { return navigationBar_; }
     CFullScreen& fullScreen() { return fullScreen_; }
     CMailCommands& mail() { return mailCommands_; }
     CBrisovaToolBar& toolBar() { return toolBar_; }
@@ -123,6 +125,9 @@ public:
     void CompleteStartup();
     bool startupComplete() const { return startupComplete_; }
 
+    // No layout while the parts are made again for a new DPI; the one after them places all.
+    void RecalcLayout() override;
+
 protected:
     void RepositionBars(RECT& client) override;
     void SystemColorsChanged() override;
@@ -150,6 +155,9 @@ private:
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // Every bar, image list and font, made again for `dpi`.
+    void RescaleParts(int dpi);
     void OnTabSelectionChanged(NMHDR* header, LRESULT* result);
     // Brings the window of tab `index` to the front, its tab selected and its page focused.
     void ActivateTab(int index);
@@ -185,6 +193,8 @@ private:
     void OnViewToolBar();
     void OnViewAddressBar();
     void SetTabBandHeight() const;
+    // The menu band takes the menu bar's size after its font changed; the labels take `labelFont`.
+    void FitMenuBand(HFONT labelFont) const;
     void OnViewStatusBar();
     void OnViewTaskBar();
     brisova::CommandContext CommandContextNow(UINT id) const;
@@ -217,6 +227,10 @@ private:
     CTabBar tabBar_;
     std::unique_ptr<TaskbarProgress> taskbar_ = std::make_unique<SystemTaskbarProgress>();
     ScopedIcon secureIcon_;
+    // The fonts the bars take after a DPI change; until one, they have the system's own.
+    ScopedFont guiFont_;
+    ScopedFont messageFont_;
+    bool rescaling_ = false;
     std::vector<CCmdTarget*> commandTargets_;
     std::unique_ptr<CLibraryCommands> library_;
     std::unique_ptr<CContentCommands> content_;

@@ -40,6 +40,8 @@ public:
     virtual bool IsSizingBar() const { return false; }
     // The system's settings changed (the frame passes the message on).
     virtual void OnSettingsChanged() {}
+    // The window the bar is in moved to a monitor of another scale.
+    virtual void OnDpiChanged() {}
 
 protected:
     // The dock site moved the bar to another side or into a mini frame.

@@ -4,6 +4,7 @@
 #include "framework/dock_site_win.h"
 
 #include "framework/dock_layout.h"
+#include "platform/window_dpi_win.h"
 
 namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
@@ -17,6 +18,7 @@ const MessageMap* CMiniDockFrame::ThisMessageMap() {
         MessageHandler<WM_NCLBUTTONDOWN, &CMiniDockFrame::OnNcLButtonDown>(),
         MessageHandler<WM_NCLBUTTONDBLCLK, &CMiniDockFrame::OnNcLButtonDblClk>(),
         MessageHandler<WM_SYSCOLORCHANGE, &CMiniDockFrame::OnSysColorChange>(),
+        MessageHandler<WM_DPICHANGED, &CMiniDockFrame::OnDpiChanged>(),
     };
     static const MessageMap map(&CWnd::ThisMessageMap, entries);
     return &map;
@@ -25,6 +27,15 @@ const MessageMap* CMiniDockFrame::ThisMessageMap() {
 LRESULT CMiniDockFrame::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
     SendToDescendants(m_hWnd, WM_SYSCOLORCHANGE, wParam, lParam);
     return Default();
+}
+
+LRESULT CMiniDockFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    RecordWindowDpi(m_hWnd, HIWORD(wParam));
+    bar_.OnDpiChanged();
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 bool CMiniDockFrame::Create() {

@@ -26,6 +26,7 @@ private:
     LRESULT OnNcLButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM hit, LPARAM lParam);
     LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     CDockSite& site_;
     CControlBar& bar_;

@@ -53,6 +53,9 @@ bool CHistoryCommands::CreateExplorerBar() {
     auto bar = std::make_unique<CSizingControlBarCF>();
     if (!bar->Create("", frame_.OwnerWindow(), ID_EXPLORER_BAR)) return false;
     bar->SetEdgeStyle(brisova::kSizeChild);
+    bar->onDpiChanged = [this] {
+        if (pane_) pane_->tree().DpiChanged();
+    };
     bar->EnableDocking(kDockLeft | kDockRight);
     bar_ = std::move(bar);
     bar_->SetDockedSize(brisova::DockSide::Left, {place_.dockedWidth, bar_->DockedSize(brisova::DockSide::Left).cy});
@@ -89,6 +92,10 @@ void CHistoryCommands::Restore(const brisova::BarPlace& place) {
 
 bool CHistoryCommands::HostsHistory() const {
     return bar_ && pane_ && bar_->GetWindowText() == pane_->caption();
+}
+
+void CHistoryCommands::DpiChanged() {
+    if (bar_) bar_->OnDpiChanged();
 }
 
 bool CHistoryCommands::ShowsHistory() const {

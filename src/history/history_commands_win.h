@@ -40,6 +40,9 @@ public:
     // How the once a second is measured; the performance counter unless a test gives its own.
     void SetClock(const brisova::TickClock& clock) { clock_ = &clock; }
 
+    // The frame moved to another DPI: a docked bar and its tree follow.
+    void DpiChanged();
+
     // The explorer bar and its pane; null until the first "&History".
     CSizingControlBarCF* explorerBar() const { return bar_.get(); }
     CHistoryBar* pane() const { return pane_.get(); }

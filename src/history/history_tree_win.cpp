@@ -2,6 +2,7 @@
 
 #include "controls/image_strip_win.h"
 #include "framework/tree_items_win.h"
+#include "platform/ui_fonts_win.h"
 #include "platform/window_dpi_win.h"
 #include "history_ids.h"
 
@@ -53,7 +54,20 @@ bool CHistoryTree::Create(HWND parent) {
         ::SetWindowPos(tips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     images_ = LoadImageStrip(IDB_HISTORY, 16, 16, 1, WindowDpi(m_hWnd));
     if (images_) SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
+    // The tree's own font is the system's, made for the system's DPI.
+    if (WindowDpi(m_hWnd) != SystemDpi()) DpiChanged();
     return true;
+}
+
+void CHistoryTree::DpiChanged() {
+    const int dpi = WindowDpi(m_hWnd);
+    ReloadImageStrip(images_.get(), IDB_HISTORY, 16, 16, dpi);
+    // Set again, so that the tree measures its rows for the new images.
+    SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_.get()));
+    if (ScopedFont font = MakeUiFont(UiFont::Message, dpi)) {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        font_ = std::move(font);
+    }
 }
 
 HTREEITEM CHistoryTree::Insert(HTREEITEM parent, const std::string& text, int image, int selectedImage, LPARAM data) {

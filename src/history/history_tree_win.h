@@ -21,6 +21,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
     bool Create(HWND parent);
+    // The bar moved to another DPI: the images and the font are made for it.
+    void DpiChanged();
     // Where a click on a page goes: `message` with wParam = the page's address index.
     void SetNotify(HWND window, UINT message) {
         notify_ = window;
@@ -62,6 +64,7 @@ private:
     bool EnsureListed(HTREEITEM item);
 
     ScopedImageList images_;
+    ScopedFont font_;
     std::vector<std::string> addresses_;
     std::function<void(HTREEITEM)> lister_;
     HWND notify_ = nullptr;

@@ -6,6 +6,7 @@
 #include "options/startup_list.h"
 #include "options_ids.h"
 #include "platform/registry_win.h"
+#include "platform/window_dpi_win.h"
 #include "shared/settings.h"
 
 namespace {
@@ -53,7 +54,7 @@ CSetHomePage::CSetHomePage(std::string programDirectory, brisova::Profile& profi
 bool CSetHomePage::OnInitDialog() {
     // "Add" offers the current page.
     extraPage_ = currentAddress_;
-    images_ = LoadAddressImages();
+    images_ = LoadAddressImages(WindowDpi(m_hWnd));
     const std::vector<std::string> typed = ReadTypedUrls(keys_).value_or(std::vector<std::string>{});
     for (UINT id : {IDC_HOME_PAGE, IDC_EXTRA_PAGE}) {
         HWND box = Item(id);

@@ -11,4 +11,13 @@ inline constexpr int kBaseDpi = 96;
 // not positive counts as 96, so a failed query never makes anything vanish.
 int ScaleToDpi(int at96, int dpi);
 
+// A size measured at `fromDpi` (a font's height, which the system gives at its own DPI) as it is
+// at `toDpi`, rounded the same way. A size that was not zero stays at least one pixel, keeping
+// its sign, and a DPI that is not positive counts as 96.
+int RescaleDpi(int size, int fromDpi, int toDpi);
+
+// The zoom, in percent, that shows a page drawn for the system's DPI at a monitor's `dpi`: the
+// browser control scales pages to the system's DPI itself. Within the control's 10 to 1000.
+int PageZoomPercent(int dpi, int systemDpi);
+
 }  // namespace brisova

@@ -1,14 +1,49 @@
 #include "platform/window_dpi_win.h"
 
-int WindowDpi(HWND window) {
-    // Per-window DPI came with Windows 10; older systems have the screen's only.
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    if (window && getDpiForWindow)
-        if (const UINT dpi = getDpiForWindow(window); dpi > 0) return static_cast<int>(dpi);
+namespace {
+constexpr char kRecordedDpi[] = "Brisova.Dpi";
+
+// Per-window DPI came with Windows 10; older systems have the screen's only.
+template <typename Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
+}
+
+int ScreenDpi() {
     HDC screen = ::GetDC(nullptr);
     const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen) ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
+}
+}  // namespace
+
+int WindowDpi(HWND window) {
+    if (window) {
+        HWND root = ::GetAncestor(window, GA_ROOT);
+        if (const auto recorded = reinterpret_cast<INT_PTR>(::GetPropA(root ? root : window, kRecordedDpi));
+            recorded > 0)
+            return static_cast<int>(recorded);
+        using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+        static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+        if (getDpiForWindow)
+            if (const UINT dpi = getDpiForWindow(window); dpi > 0) return static_cast<int>(dpi);
+    }
+    return ScreenDpi();
+}
+
+int SystemDpi() {
+    using GetDpiForSystemFunction = UINT(WINAPI*)();
+    static const auto getDpiForSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+    if (getDpiForSystem)
+        if (const UINT dpi = getDpiForSystem(); dpi > 0) return static_cast<int>(dpi);
+    return ScreenDpi();
+}
+
+void RecordWindowDpi(HWND topLevel, int dpi) {
+    if (dpi > 0) ::SetPropA(topLevel, kRecordedDpi, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+}
+
+void ForgetWindowDpi(HWND topLevel) {
+    ::RemovePropA(topLevel, kRecordedDpi);
 }

@@ -28,14 +28,18 @@ bool CTabBar::Create(HWND parent, UINT id, HFONT font) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_MULTILINE | TCS_FIXEDWIDTH |
                   TCS_RAGGEDRIGHT | TCS_TOOLTIPS | TCS_FOCUSNEVER | TCS_FORCELABELLEFT;
     if (!CreateEx(0, WC_TABCONTROLA, "", style, RECT{0, 0, 300, 19}, parent, id)) return false;
-    const int dpi = WindowDpi(parent);
-    SendMessage(TCM_SETITEMSIZE, 0,
-                MAKELPARAM(brisova::ScaleToDpi(brisova::kTabWidth, dpi), brisova::ScaleToDpi(brisova::kTabHeight, dpi)));
-    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetScale(font);
     // The drop mark: a thin bar in the colour of window frames, shown only during a drag; a
     // child of the bar, it goes with it.
     mark_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_BLACKRECT, 0, 0, 0, 0, m_hWnd, nullptr, nullptr, nullptr);
     return true;
+}
+
+void CTabBar::SetScale(HFONT font) const {
+    const int dpi = WindowDpi(m_hWnd);
+    const int width = brisova::ScaleToDpi(brisova::kTabWidth, dpi), height = brisova::ScaleToDpi(brisova::kTabHeight, dpi);
+    SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 int CTabBar::Count() const {

@@ -16,6 +16,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
     bool Create(HWND parent, UINT id, HFONT font);
+    // The frame moved to another DPI: the tabs take their size for it and `font`.
+    void DpiChanged(HFONT font) const { SetScale(font); }
 
     // Inserts at the insertion counter (past the end appends); returns the tab's index.
     int AddTab(CChildFrame* window, const std::string* text);
@@ -55,6 +57,7 @@ public:
     bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    void SetScale(HFONT font) const;
     LRESULT OnMiddleButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonDown(WPARAM wParam, LPARAM lParam);

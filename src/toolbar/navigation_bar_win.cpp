@@ -20,11 +20,8 @@ bool CNavigationBar::Create(HWND parent, UINT id) {
                   TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS;
     if (!CreateEx(0, TOOLBARCLASSNAMEA, "", style, RECT{0, 0, 0, 0}, parent, id)) return false;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    const int dpi = WindowDpi(m_hWnd);
-    images_ = LoadImageStrip(IDB_NAVBAR, kImageSize, kImageSize, 0, dpi);
-    const int size = brisova::ScaleToDpi(kImageSize, dpi);
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
-    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    images_ = LoadImageStrip(IDB_NAVBAR, kImageSize, kImageSize, 0, WindowDpi(m_hWnd));
+    TakeImages();
     const TBBUTTON buttons[] = {
         {5, ID_GO_BACK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
         {4, ID_GO_FORWARD, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
@@ -33,6 +30,18 @@ bool CNavigationBar::Create(HWND parent, UINT id) {
     SendMessage(TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(buttons));
     SendMessage(TB_AUTOSIZE);
     return true;
+}
+
+void CNavigationBar::DpiChanged() {
+    ReloadImageStrip(images_.get(), IDB_NAVBAR, kImageSize, kImageSize, WindowDpi(m_hWnd));
+    TakeImages();
+    SendMessage(TB_AUTOSIZE);
+}
+
+void CNavigationBar::TakeImages() const {
+    const int size = brisova::ScaleToDpi(kImageSize, WindowDpi(m_hWnd));
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
 }
 
 int CNavigationBar::ButtonHeight() const {

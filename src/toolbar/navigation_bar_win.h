@@ -11,7 +11,11 @@ public:
     bool Create(HWND parent, UINT id);
     int ButtonHeight() const;
     int Width() const;
+    // The frame moved to another DPI: the images, and with them the buttons, are made for it.
+    void DpiChanged();
 
 private:
+    void TakeImages() const;
+
     ScopedImageList images_;
 };

@@ -66,6 +66,11 @@ void CBrisovaToolBar::Rebuild(bool recreateImageLists, const brisova::ToolbarApp
     if (onLayoutChanged) onLayoutChanged();
 }
 
+void CBrisovaToolBar::DpiChanged(HFONT font) {
+    rememberedSizes_ = {};
+    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 void CBrisovaToolBar::MakeImageLists(const brisova::ToolbarAppearance& appearance) {
     const bool small = appearance.Small();
     const int size = small ? kSmallImageSize : kBigImageSize;

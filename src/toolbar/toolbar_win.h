@@ -27,6 +27,10 @@ public:
     void Rebuild(bool recreateImageLists, const brisova::ToolbarAppearance& appearance,
                  const brisova::Profile& profile);
 
+    // The frame moved to another DPI: the labels take `font`, and button sizes measured at the
+    // old DPI are forgotten. The rebuild that follows makes the images for the new one.
+    void DpiChanged(HFONT font);
+
     // Runs after every rebuild, so that the frame can lay its bars out for the band's new height.
     std::function<void()> onLayoutChanged;
 

@@ -87,7 +87,7 @@ TEST(IconMenu, ItemDataOfMenusOthersBuiltIsNeverTakenForARecord) {
     EXPECT_EQ(IconMenuItemAt(menu.get(), 0), nullptr);
     CIconMenu drawer;
     MEASUREITEMSTRUCT measure{ODT_MENU, 0, 1, 0, 0, reinterpret_cast<ULONG_PTR>(&foreign)};
-    EXPECT_FALSE(drawer.MeasureItem(measure));
+    EXPECT_FALSE(drawer.MeasureItem(measure, 96));
     ScopedIconMenu copy = CopyIconMenu(menu.get());
     ASSERT_TRUE(copy);
     EXPECT_EQ(IconMenuItemAt(copy.get(), 0), nullptr);
@@ -239,7 +239,7 @@ TEST(IconMenu, DrawsImageFrameTextAndGreyedStates) {
         d.hDC = canvas->dc();
         d.rcItem = RECT{10, 5, 190, 29};
         d.itemData = item.ItemData();
-        EXPECT_TRUE(drawer.DrawItem(d));
+        EXPECT_TRUE(drawer.DrawItem(d, 96));
         return canvas;
     };
     // The image at (left + 4, top + 2), framed two pixels out when checked: dark at the top left,
@@ -271,6 +271,6 @@ TEST(IconMenu, DrawsImageFrameTextAndGreyedStates) {
     none.CtlType = ODT_MENU;
     none.hDC = blank.dc();
     none.rcItem = RECT{10, 5, 190, 29};
-    EXPECT_FALSE(drawer.DrawItem(none));
+    EXPECT_FALSE(drawer.DrawItem(none, 96));
     EXPECT_EQ(blank.At(11, 6), RGB(255, 255, 255));
 }

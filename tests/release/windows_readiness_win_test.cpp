@@ -79,8 +79,9 @@ TEST(ReleaseExecutable, CarriesTheProjectVersionAndItsManifest) {
     EXPECT_NE(manifest.find("version=\"" BRISOVA_VERSION_TEXT "\""), std::string::npos) << manifest;
     EXPECT_NE(manifest.find(">true</longPathAware>"), std::string::npos);
     EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
-    // Drawn at the system's scale, not stretched as a bitmap.
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    // Drawn at each monitor's scale, not stretched as a bitmap; Windows 8.1 reads the older entry.
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
 }
