@@ -36,10 +36,12 @@ bool CTabBar::Create(HWND parent, UINT id, HFONT font) {
 }
 
 void CTabBar::SetScale(HFONT font) const {
+    // The font first: a tab control takes a new font's height for its tabs unless it was given a
+    // height since, and it counts a height as given only when it differs from the one it has.
+    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     const int dpi = WindowDpi(m_hWnd);
     const int width = brisova::ScaleToDpi(brisova::kTabWidth, dpi), height = brisova::ScaleToDpi(brisova::kTabHeight, dpi);
     SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
-    if (font) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 int CTabBar::Count() const {

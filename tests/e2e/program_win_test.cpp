@@ -232,7 +232,7 @@ TEST(Program, KilledWhileWritingItsRecordLeavesEveryFileWhole) {
 }
 
 // The tabs are laid out for the display's scale: at 150 % and 200 % half as large again and
-// twice as large as at 100 %, and at 175 %, no round multiple, in proportion. The address box,
+// twice as large as at 100 %, and at 125 % and 175 %, no round multiples, in proportion. The address box,
 // whose font grows, stays whole inside its bar.
 TEST(Program, TabsAndTheAddressBoxGrowWithTheDisplayScale) {
     Installation inst;
@@ -256,6 +256,7 @@ TEST(Program, TabsAndTheAddressBoxGrowWithTheDisplayScale) {
         return static_cast<int>(tabs.bottom - tabs.top);
     };
     EXPECT_EQ(tabHeight(96), 22);
+    EXPECT_EQ(tabHeight(120), 28);
     EXPECT_EQ(tabHeight(144), 33);
     EXPECT_EQ(tabHeight(168), 39);
     EXPECT_EQ(tabHeight(192), 44);
