@@ -184,7 +184,8 @@ void CFavoritesMenu::AddFolder(const std::string& name, const std::string& prefi
 void CFavoritesMenu::BreakColumns(HMENU popup) const {
     const int available =
         ::GetSystemMetrics(SM_CYSCREEN) - ::GetSystemMetrics(SM_CYMENU) - ::GetSystemMetrics(SM_CYCAPTION);
-    const int rowHeight = brisova::FavoritesRowHeight(MenuTextHeight(frame_.OwnerWindow()));
+    const int rowHeight =
+        brisova::FavoritesRowHeight(MenuTextHeight(frame_.OwnerWindow()), WindowDpi(frame_.OwnerWindow()));
     for (int position : brisova::MenuColumnBreaks(::GetMenuItemCount(popup), rowHeight, available)) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/display_scale.h"
+
 namespace brisova {
 
-int FavoritesRowHeight(int textHeight) {
-    return std::max(textHeight + 4, 20);
+int FavoritesRowHeight(int textHeight, int dpi) {
+    return std::max(textHeight + 4, ScaleToDpi(20, dpi));
 }
 
 std::vector<int> MenuColumnBreaks(int itemCount, int rowHeight, int available) {

@@ -5,8 +5,9 @@
 
 namespace brisova {
 
-// The height of one owner-drawn favourites row for a menu font `textHeight` pixels high.
-int FavoritesRowHeight(int textHeight);
+// The height of one owner-drawn favourites row for a menu font `textHeight` pixels high, at
+// least 20 pixels at 100 % and in proportion at `dpi`, as the rows' images grow.
+int FavoritesRowHeight(int textHeight, int dpi = 96);
 
 // The positions of the items that start a new column, for a menu of `itemCount` owner-drawn
 // rows each `rowHeight` high on a screen with `available` pixels below the caption and menu bar.

@@ -99,6 +99,9 @@ TEST(FavoritesText, LinksLoseTheirExtensionLongNamesAreCutAtCharactersAndAmpersa
 TEST(FavoritesColumns, TallMenusBreakIntoColumnsThatEachFitTheScreen) {
     EXPECT_EQ(FavoritesRowHeight(13), 20);
     EXPECT_EQ(FavoritesRowHeight(19), 23);
+    // At 150 % the rows' images are 24 pixels: each row is at least 30.
+    EXPECT_EQ(FavoritesRowHeight(19, 144), 30);
+    EXPECT_EQ(FavoritesRowHeight(28, 144), 32);
     // 100 items, rows of 20 pixels, 700 pixels of screen.
     EXPECT_EQ(MenuColumnBreaks(100, 20, 700), (std::vector<int>{32, 65, 98}));
     EXPECT_TRUE(MenuColumnBreaks(32, 20, 700).empty());
