@@ -182,10 +182,10 @@ void CFavoritesMenu::AddFolder(const std::string& name, const std::string& prefi
 }
 
 void CFavoritesMenu::BreakColumns(HMENU popup) const {
-    const int available =
-        ::GetSystemMetrics(SM_CYSCREEN) - ::GetSystemMetrics(SM_CYMENU) - ::GetSystemMetrics(SM_CYCAPTION);
-    const int rowHeight =
-        brisova::FavoritesRowHeight(MenuTextHeight(frame_.OwnerWindow()), WindowDpi(frame_.OwnerWindow()));
+    const int dpi = WindowDpi(frame_.OwnerWindow());
+    const int available = ::GetSystemMetrics(SM_CYSCREEN) - SystemMetricForDpi(SM_CYMENU, dpi) -
+                          SystemMetricForDpi(SM_CYCAPTION, dpi);
+    const int rowHeight = brisova::FavoritesRowHeight(MenuTextHeight(frame_.OwnerWindow()), dpi);
     for (int position : brisova::MenuColumnBreaks(::GetMenuItemCount(popup), rowHeight, available)) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;

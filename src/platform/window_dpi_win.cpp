@@ -1,5 +1,7 @@
 #include "platform/window_dpi_win.h"
 
+#include "platform/display_scale.h"
+
 namespace {
 constexpr char kRecordedDpi[] = "Brisova.Dpi";
 
@@ -38,6 +40,13 @@ int SystemDpi() {
     if (getDpiForSystem)
         if (const UINT dpi = getDpiForSystem(); dpi > 0) return static_cast<int>(dpi);
     return ScreenDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+    using ForDpiFunction = int(WINAPI*)(int, UINT);
+    static const auto forDpi = User32Function<ForDpiFunction>("GetSystemMetricsForDpi");
+    if (forDpi && dpi > 0) return forDpi(index, static_cast<UINT>(dpi));
+    return brisova::RescaleDpi(::GetSystemMetrics(index), SystemDpi(), dpi);
 }
 
 void RecordWindowDpi(HWND topLevel, int dpi) {

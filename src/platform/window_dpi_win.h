@@ -9,6 +9,9 @@ int WindowDpi(HWND window);
 // The DPI the system's metrics and stock fonts are made for: the primary screen's at logon.
 int SystemDpi();
 
+// A system metric (GetSystemMetrics' SM_ index) as it is at `dpi`.
+int SystemMetricForDpi(int index, int dpi);
+
 // `topLevel` now draws at `dpi`, as its WM_DPICHANGED said, and so do the windows inside it.
 // The message is the authority: the windows are rebuilt while handling it, and the system need
 // not have taken the new DPI for every window yet.

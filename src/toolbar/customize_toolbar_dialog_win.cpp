@@ -102,7 +102,7 @@ void CCustomizeToolbarDialog::PrepareList(HWND list) const {
     ::GetClientRect(list, &client);
     LVCOLUMNA column{};
     column.mask = LVCF_WIDTH;
-    column.cx = client.right - client.left - ::GetSystemMetrics(SM_CXVSCROLL);
+    column.cx = client.right - client.left - SystemMetricForDpi(SM_CXVSCROLL, WindowDpi(list));
     ::SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 }
 
