@@ -371,7 +371,6 @@ void CMainFrame::OnClose() {
     library_.reset();
     SaveSettings();
     ::RemovePropA(m_hWnd, kWindowProperty);
-    ForgetWindowDpi(m_hWnd);
     addressBar_.SaveTypedUrls();
     // Browser windows go with the frame, without their own close handling.
     DestroyWindow();
@@ -396,6 +395,7 @@ LRESULT CMainFrame::OnEndSession(WPARAM ending, LPARAM) {
 
 void CMainFrame::OnDestroy() {
     shuttingDown_ = true;
+    ForgetWindowDpi(m_hWnd);
     Default();
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;

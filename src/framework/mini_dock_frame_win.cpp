@@ -15,6 +15,7 @@ const MessageMap* CMiniDockFrame::ThisMessageMap() {
     static const MessageEntry entries[] = {
         SizeHandler<&CMiniDockFrame::OnSize>(),
         PlainHandler<WM_CLOSE, &CMiniDockFrame::OnClose>(),
+        PlainHandler<WM_DESTROY, &CMiniDockFrame::OnDestroy>(),
         MessageHandler<WM_NCLBUTTONDOWN, &CMiniDockFrame::OnNcLButtonDown>(),
         MessageHandler<WM_NCLBUTTONDBLCLK, &CMiniDockFrame::OnNcLButtonDblClk>(),
         MessageHandler<WM_SYSCOLORCHANGE, &CMiniDockFrame::OnSysColorChange>(),
@@ -81,6 +82,11 @@ void CMiniDockFrame::OnSize(UINT type, int cx, int cy) {
     if (type == SIZE_MINIMIZED || !bar_.IsFloating() || ::GetParent(bar_.m_hWnd) != m_hWnd) return;
     ::MoveWindow(bar_.m_hWnd, 0, 0, cx, cy, TRUE);
     if (cx > 0 && cy > 0) bar_.SetFloatingSize({cx, cy});
+}
+
+void CMiniDockFrame::OnDestroy() {
+    ForgetWindowDpi(m_hWnd);
+    Default();
 }
 
 void CMiniDockFrame::OnClose() {

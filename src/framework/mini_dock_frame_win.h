@@ -23,6 +23,7 @@ public:
 private:
     void OnSize(UINT type, int cx, int cy);
     void OnClose();
+    void OnDestroy();
     LRESULT OnNcLButtonDown(WPARAM hit, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM hit, LPARAM lParam);
     LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
