@@ -134,11 +134,12 @@ int CMainFrame::OnCreate(CREATESTRUCT* cs) {
     content_->RemoveDonateUnlessOffered(menuBar_.menu());
     MarkStartupStep("settings");
     // The bars were made with the system's fonts; a frame that opens on a monitor of another
-    // scale takes that monitor's before its first layout.
+    // scale takes that monitor's before it is shown.
     if (const int dpi = WindowDpi(m_hWnd); dpi != SystemDpi()) {
         rescaling_ = true;
         RescaleParts(dpi);
         rescaling_ = false;
+        RecalcLayout();
     }
 
     // 17. The objects that live as long as the frame.
