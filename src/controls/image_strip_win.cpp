@@ -46,9 +46,7 @@ ScopedBitmap MakeBitmap(const brisova::PixelStrip& strip) {
 COLORREF Bgr(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
-}  // namespace
 
-namespace {
 // The strip of bitmap `bitmapId`, its cells scaled from `width` x `height` at 96 DPI to `dpi`;
 // `width` and `height` become the cells' size. Cells that cannot be scaled stay as they are.
 ScopedBitmap LoadScaledStrip(UINT bitmapId, int& width, int& height, int dpi) {

@@ -14,9 +14,7 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     rescaling_ = true;
     RecordWindowDpi(m_hWnd, dpi);
     RescaleParts(dpi);
-    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
-        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(m_hWnd, lParam);
     rescaling_ = false;
     RecalcLayout();
     return 0;

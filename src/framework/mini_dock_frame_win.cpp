@@ -33,9 +33,7 @@ LRESULT CMiniDockFrame::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
 LRESULT CMiniDockFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
     RecordWindowDpi(m_hWnd, HIWORD(wParam));
     bar_.OnDpiChanged();
-    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
-        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(m_hWnd, lParam);
     return 0;
 }
 

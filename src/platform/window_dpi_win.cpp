@@ -53,6 +53,13 @@ void RecordWindowDpi(HWND topLevel, int dpi) {
     if (dpi > 0) ::SetPropA(topLevel, kRecordedDpi, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
 }
 
+void MoveToSuggestedRect(HWND topLevel, LPARAM dpiChangedParam) {
+    const auto* suggested = reinterpret_cast<const RECT*>(dpiChangedParam);
+    if (!suggested) return;
+    ::SetWindowPos(topLevel, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ForgetWindowDpi(HWND topLevel) {
     ::RemovePropA(topLevel, kRecordedDpi);
 }

@@ -16,5 +16,8 @@ int SystemMetricForDpi(int index, int dpi);
 // The message is the authority: the windows are rebuilt while handling it, and the system need
 // not have taken the new DPI for every window yet.
 void RecordWindowDpi(HWND topLevel, int dpi);
+// Moves `topLevel` to the rectangle a WM_DPICHANGED suggests (its lParam), when it gave one.
+void MoveToSuggestedRect(HWND topLevel, LPARAM dpiChangedParam);
+
 // Removes what RecordWindowDpi left on `topLevel`, as its destruction needs.
 void ForgetWindowDpi(HWND topLevel);
